@@ -23,6 +23,7 @@ struct BrokenFile : std::runtime_error
     int number;
 };
 
+// Reads fields in the order Fields() visits them.
 class Reader
 {
 public:
@@ -32,29 +33,48 @@ public:
     {
     }
 
-    qint32 Int32() { return qFromLittleEndian<qint32>(Take(4)); }
-    quint16 Word() { return qFromLittleEndian<quint16>(Take(2)); }
-    bool Boolean() { return Word() != 0; }
-    QString String()
+    void Int32(qint32 &value) { value = qFromLittleEndian<qint32>(Take(4)); }
+    void Color(OleColor &value) { value = qFromLittleEndian<quint32>(Take(4)); }
+    void Boolean(bool &value) { value = Word() != 0; }
+    void String(QString &value)
     {
         const int length = Word();
-        return AnsiToUnicode(QByteArray(Take(length), length));
+        value = AnsiToUnicode(QByteArray(Take(length), length));
+    }
+    template<typename T>
+    void List(QList<T> &values)
+    {
+        const int count = ListHeader();
+        values.clear();
+        for (int i = 0; i < count; ++i) {
+            T value {};
+            Element(value);
+            values.append(value);
+        }
     }
 
-    // The list header; returns the element count, refusing counts the file cannot hold.
-    int ListHeader(int minimumElementSize)
+private:
+    void Element(QString &value) { String(value); }
+    void Element(bool &value) { Boolean(value); }
+
+    quint16 Word() { return qFromLittleEndian<quint16>(Take(2)); }
+
+    // The list header; returns the element count, refusing counts the file cannot hold (every
+    // element takes at least two bytes), so a damaged count never allocates gigabytes.
+    int ListHeader()
     {
         const int dimensions = Word();
-        const qint32 count = Int32();
-        const qint32 lowerBound = Int32();
+        qint32 count = 0;
+        qint32 lowerBound = 0;
+        Int32(count);
+        Int32(lowerBound);
         if (dimensions != 1 || lowerBound != 0 || count < 0)
             throw BrokenFile(BadRecordFormat, "Bad record format");
-        if (qint64(count) * minimumElementSize > m_bytes.size() - m_pos)
+        if (qint64(count) * 2 > m_bytes.size() - m_pos)
             throw BrokenFile(InputPastEnd, "Input past end of file");
         return count;
     }
 
-private:
     const char *Take(qsizetype n)
     {
         if (n > m_bytes.size() - m_pos)
@@ -68,28 +88,36 @@ private:
     qsizetype m_pos;
 };
 
+// Writes fields in the order Fields() visits them.
 class Writer
 {
 public:
-    void Int32(qint32 value) { Append(qToLittleEndian(value)); }
-    void Word(quint16 value) { Append(qToLittleEndian(value)); }
-    void Boolean(bool value) { Word(value ? 0xFFFF : 0x0000); }
-    void String(const QString &text)
+    void Int32(const qint32 &value) { Append(qToLittleEndian(value)); }
+    void Color(const OleColor &value) { Append(qToLittleEndian(value)); }
+    void Boolean(const bool &value) { Word(value ? 0xFFFF : 0x0000); }
+    void String(const QString &value)
     {
         // The length field holds at most 65535 characters; longer text is cut there.
-        const QByteArray bytes = UnicodeToAnsi(text).left(0xFFFF);
+        const QByteArray bytes = UnicodeToAnsi(value).left(0xFFFF);
         Word(quint16(bytes.size()));
         m_bytes.append(bytes);
     }
-    void ListHeader(qsizetype count)
+    template<typename T>
+    void List(const QList<T> &values)
     {
-        Word(1);
-        Int32(qint32(count));
-        Int32(0);
+        Word(1); // dimensions
+        Append(qToLittleEndian(qint32(values.size())));
+        Append(qToLittleEndian(qint32(0))); // lower bound
+        for (const T &value : values)
+            Element(value);
     }
     QByteArray Bytes() const { return m_bytes; }
 
 private:
+    void Element(const QString &value) { String(value); }
+    void Element(const bool &value) { Boolean(value); }
+    void Word(quint16 value) { Append(qToLittleEndian(value)); }
+
     template<typename T>
     void Append(T value)
     {
@@ -98,31 +126,29 @@ private:
     QByteArray m_bytes;
 };
 
-void ReadFields(Reader &in, ConfigRecord &r)
+// The one list of the stored fields and their order, shared by reading and writing.
+template<typename Stream, typename Record>
+void Fields(Stream &io, Record &r)
 {
-    r.MoviesDir = in.String();
-    r.OutputEnabled = in.Boolean();
-    const int names = in.ListHeader(2);
-    for (int i = 0; i < names; ++i)
-        r.PluginNames.append(in.String());
-    const int flags = in.ListHeader(2);
-    for (int i = 0; i < flags; ++i)
-        r.PluginActive.append(in.Boolean());
-    r.InputMode = in.String();
-    r.UDPInPort = in.Int32();
-    r.OfflineMode = in.Boolean();
-    r.RemoteEnabled = in.Boolean();
-    r.RemotePasswordRequired = in.Boolean();
-    r.RemotePassword = in.String();
-    r.ServerHost = in.String();
-    r.ServerPort = in.Int32();
-    r.KeepConnection = in.Boolean();
-    r.Reaction = in.Int32();
-    r.SamplingRate = in.Int32();
-    r.Stretch = in.Int32();
-    r.LastPlaylist = in.String();
-    r.LedOnColor = OleColor(in.Int32());
-    r.LedOffColor = OleColor(in.Int32());
+    io.String(r.MoviesDir);
+    io.Boolean(r.OutputEnabled);
+    io.List(r.PluginNames);
+    io.List(r.PluginActive);
+    io.String(r.InputMode);
+    io.Int32(r.UDPInPort);
+    io.Boolean(r.OfflineMode);
+    io.Boolean(r.RemoteEnabled);
+    io.Boolean(r.RemotePasswordRequired);
+    io.String(r.RemotePassword);
+    io.String(r.ServerHost);
+    io.Int32(r.ServerPort);
+    io.Boolean(r.KeepConnection);
+    io.Int32(r.Reaction);
+    io.Int32(r.SamplingRate);
+    io.Int32(r.Stretch);
+    io.String(r.LastPlaylist);
+    io.Color(r.LedOnColor);
+    io.Color(r.LedOffColor);
 }
 
 } // namespace
@@ -140,40 +166,18 @@ ReadResult Read(const QByteArray &bytes, ConfigRecord &record)
 
     Reader in(bytes, MarkerLength);
     try {
-        ReadFields(in, record);
+        Fields(in, record);
     } catch (const BrokenFile &error) {
         return {ReadResult::Broken, error.number, QString::fromLatin1(error.what())};
     }
     return {};
 }
 
-QByteArray Write(const ConfigRecord &r)
+QByteArray Write(const ConfigRecord &record)
 {
-    Writer fields;
-    fields.String(r.MoviesDir);
-    fields.Boolean(r.OutputEnabled);
-    fields.ListHeader(r.PluginNames.size());
-    for (const QString &name : r.PluginNames)
-        fields.String(name);
-    fields.ListHeader(r.PluginActive.size());
-    for (bool active : r.PluginActive)
-        fields.Boolean(active);
-    fields.String(r.InputMode);
-    fields.Int32(r.UDPInPort);
-    fields.Boolean(r.OfflineMode);
-    fields.Boolean(r.RemoteEnabled);
-    fields.Boolean(r.RemotePasswordRequired);
-    fields.String(r.RemotePassword);
-    fields.String(r.ServerHost);
-    fields.Int32(r.ServerPort);
-    fields.Boolean(r.KeepConnection);
-    fields.Int32(r.Reaction);
-    fields.Int32(r.SamplingRate);
-    fields.Int32(r.Stretch);
-    fields.String(r.LastPlaylist);
-    fields.Int32(qint32(r.LedOnColor));
-    fields.Int32(qint32(r.LedOffColor));
-    return QByteArray(Marker, MarkerLength) + fields.Bytes();
+    Writer out;
+    Fields(out, record);
+    return QByteArray(Marker, MarkerLength) + out.Bytes();
 }
 
 } // namespace ConfigFile
