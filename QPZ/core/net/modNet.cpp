@@ -139,13 +139,18 @@ QString CommunicateTafelwerk(QTcpSocket &Connection, QTimer &TimeoutTimer, const
 
     const bool keep = Config.KeepConnection;
     if (keep) {
-        if (Connection.state() != QAbstractSocket::ConnectedState) {
-            DebugLog(QStringLiteral("Trying to connect to Tafelwerk"));
+        const QAbstractSocket::SocketState state = Connection.state();
+        if (state != QAbstractSocket::ConnectedState) {
             ServerReply.clear();
-            const QString failure = StartConnecting(Connection, Host, Port);
-            if (!failure.isEmpty()) {
-                ReportFailure(2, failure);
-                return {};
+            // A connection on its way (the one opened at start-up) is waited for, not redone.
+            if (state != QAbstractSocket::HostLookupState
+                && state != QAbstractSocket::ConnectingState) {
+                DebugLog(QStringLiteral("Trying to connect to Tafelwerk"));
+                const QString failure = StartConnecting(Connection, Host, Port);
+                if (!failure.isEmpty()) {
+                    ReportFailure(2, failure);
+                    return {};
+                }
             }
             // A command sent before the greeting would be answered after it, and the greeting
             // would be taken for this call's reply and the reply for the next call's. So the
@@ -219,6 +224,7 @@ void ConnectTafelwerk()
     QTcpSocket &connection = wskMain();
     if (connection.state() != QAbstractSocket::UnconnectedState)
         connection.abort();
+    ServerReply.clear();
     connection.connectToHost(Config.ServerHost, quint16(Config.ServerPort));
 }
 
