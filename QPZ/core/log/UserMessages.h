@@ -5,7 +5,7 @@
 // Message boxes reach the engine through this interface, so the engine needs no widgets and
 // tests see what the user would have been told.
 
-enum class MessageIcon { Information, Exclamation, Critical };
+enum class MessageIcon { Information, Exclamation, Critical, NoIcon };
 
 class MessagePresenter
 {
