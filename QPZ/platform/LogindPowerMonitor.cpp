@@ -40,12 +40,13 @@ void LogindPowerMonitor::Start()
          << QStringLiteral("Saving the configuration and darkening the display")
          << QStringLiteral("delay");
     // Asked without waiting for the answer, so a slow bus never holds up start-up.
-    m_bus.callWithCallback(call, this, SLOT(OnSleepDelay(QDBusUnixFileDescriptor)),
+    m_bus.callWithCallback(call, this, SLOT(OnSleepDelay(QDBusMessage)),
                            SLOT(OnSleepDelayRefused(QDBusError)));
 }
 
-void LogindPowerMonitor::OnSleepDelay(const QDBusUnixFileDescriptor &descriptor)
+void LogindPowerMonitor::OnSleepDelay(const QDBusMessage &reply)
 {
+    const auto descriptor = reply.arguments().value(0).value<QDBusUnixFileDescriptor>();
     // A copy of our own, closed exactly when the delay is released. It is not inherited by
     // programs started later (the standby companion), or the system would wait for them too.
     if (!m_released && descriptor.isValid())

@@ -5,7 +5,7 @@
 #include <QDBusConnection>
 
 class QDBusError;
-class QDBusUnixFileDescriptor;
+class QDBusMessage;
 
 // The login manager's view of sleep: its PrepareForSleep(bool) signal (true before the system
 // sleeps, false after it woke up) and a "delay" inhibitor, a file descriptor that keeps the
@@ -31,7 +31,7 @@ signals:
 
 private slots:
     void OnPrepareForSleep(bool start);
-    void OnSleepDelay(const QDBusUnixFileDescriptor &descriptor);
+    void OnSleepDelay(const QDBusMessage &reply);
     void OnSleepDelayRefused(const QDBusError &error);
 
 private:
