@@ -39,7 +39,9 @@ bool PrivateBus::Start(QString *error)
     return true;
 }
 
-FakeLogin::FakeLogin(const QDBusConnection &bus) : m_bus(bus) { }
+FakeLogin::FakeLogin(const QString &address)
+    : m_connection(address, QStringLiteral("fake-login")), m_bus(m_connection.Connection())
+{ }
 
 FakeLogin::~FakeLogin()
 {

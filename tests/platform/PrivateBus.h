@@ -21,6 +21,22 @@ private:
     QString m_address;
 };
 
+// A named connection to a bus, closed again when the test leaves its scope (also on failure),
+// so that the next test can open one under the same name.
+class ScopedBusConnection
+{
+public:
+    ScopedBusConnection(const QString &address, const QString &name)
+        : m_name(name), m_connection(QDBusConnection::connectToBus(address, name))
+    { }
+    ~ScopedBusConnection() { QDBusConnection::disconnectFromBus(m_name); }
+    const QDBusConnection &Connection() const { return m_connection; }
+
+private:
+    QString m_name;
+    QDBusConnection m_connection;
+};
+
 // A stand-in for the login manager on a private bus: it hands out "delay" inhibitors whose
 // release it can see, and emits PrepareForSleep on request.
 class FakeLogin : public QObject
@@ -29,7 +45,8 @@ class FakeLogin : public QObject
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
 
 public:
-    explicit FakeLogin(const QDBusConnection &bus);
+    // Connects to the bus at the address under a connection of its own.
+    explicit FakeLogin(const QString &address);
     ~FakeLogin() override;
 
     // Takes the login manager's name and object path on the bus.
@@ -49,6 +66,7 @@ public slots:
                                                  const QString &why, const QString &mode);
 
 private:
+    ScopedBusConnection m_connection;
     QDBusConnection m_bus;
     QList<QStringList> m_inhibitArguments;
     int m_readEnd = -1;

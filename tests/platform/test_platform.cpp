@@ -184,11 +184,11 @@ void TestPlatform::loginManagerDrivesStandby()
     PrivateBus bus;
     QString error;
     QVERIFY2(bus.Start(&error), qPrintable(error));
-    FakeLogin login(QDBusConnection::connectToBus(bus.Address(), QStringLiteral("login")));
+    FakeLogin login(bus.Address());
     QVERIFY2(login.Register(&error), qPrintable(error));
 
-    LogindPowerMonitor monitor(
-        QDBusConnection::connectToBus(bus.Address(), QStringLiteral("player")));
+    const ScopedBusConnection player(bus.Address(), QStringLiteral("player"));
+    LogindPowerMonitor monitor(player.Connection());
     QSignalSpy suspending(&monitor, &PowerMonitor::Suspending);
     QSignalSpy resuming(&monitor, &PowerMonitor::Resuming);
     monitor.Start();
@@ -211,9 +211,6 @@ void TestPlatform::loginManagerDrivesStandby()
     monitor.ReleaseSleepDelay();
     QVERIFY(!monitor.HoldsSleepDelay());
     QTRY_VERIFY(login.DelayReleased());
-
-    QDBusConnection::disconnectFromBus(QStringLiteral("player"));
-    QDBusConnection::disconnectFromBus(QStringLiteral("login"));
 }
 
 void TestPlatform::standbyWithoutLoginManager()
@@ -224,21 +221,20 @@ void TestPlatform::standbyWithoutLoginManager()
         PrivateBus bus;
         QString error;
         QVERIFY2(bus.Start(&error), qPrintable(error));
-        LogindPowerMonitor monitor(
-            QDBusConnection::connectToBus(bus.Address(), QStringLiteral("lonely")));
+        const ScopedBusConnection lonely(bus.Address(), QStringLiteral("lonely"));
+        LogindPowerMonitor monitor(lonely.Connection());
         QSignalSpy answered(&monitor, &LogindPowerMonitor::SleepDelayAnswered);
         monitor.Start();
         QTRY_COMPARE(answered.size(), 1);
         QVERIFY(!monitor.HoldsSleepDelay());
-        QDBusConnection::disconnectFromBus(QStringLiteral("lonely"));
     }
     {
         // No bus at all.
-        LogindPowerMonitor monitor(QDBusConnection::connectToBus(
-            QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("absent")));
+        const ScopedBusConnection absent(QStringLiteral("unix:path=/nonexistent/bus"),
+                                         QStringLiteral("absent"));
+        LogindPowerMonitor monitor(absent.Connection());
         monitor.Start();
         monitor.ReleaseSleepDelay();
-        QDBusConnection::disconnectFromBus(QStringLiteral("absent"));
     }
     QCOMPARE(log.lines.filter(QStringLiteral("No standby")).size(), 2);
 }
