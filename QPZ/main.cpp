@@ -31,6 +31,8 @@ int main(int argc, char *argv[])
         return 0;
 
     QApplication app(argc, argv);
+    // The icons live in a static library, whose resources the linker drops unless asked for.
+    Q_INIT_RESOURCE(icons);
     QApplication::setApplicationName(AppTitle);
     QApplication::setApplicationVersion(ReleaseVersion());
     // The window hides in the tray and the debug window may be closed on its own: the player
@@ -57,5 +59,9 @@ int main(int argc, char *argv[])
     // configuration steps into ConfigHooks() here, once they exist.
 
     RunStartUp(shell);
-    return app.exec();
+    app.exec();
+    // The player ends through its shutdown; should the event loop ever end by itself, the
+    // shutdown still runs, and it ends the process.
+    RunShutdown(shell);
+    return 0;
 }

@@ -34,8 +34,8 @@ void frmDebug::ShowAndAttach()
 {
     SetDebugLogSink(this);
     m_attached = true;
-    // The main window opens in the middle of the screen; the log goes to the right edge, so
-    // both can be watched side by side.
+    // The log goes to the right edge of the screen, clear of the main window at the left or
+    // in the middle, so that both can be watched side by side.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.right() - width() - 16, area.top() + 16);

@@ -2,6 +2,7 @@
 
 #include "log/DebugLog.h"
 
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
@@ -26,7 +27,12 @@ bool TrayIcon::AddTrayIcon(QWidget *window, const QString &tip, bool noHide)
     else
         window->hide();
 
-    m_icon = new QSystemTrayIcon(window->windowIcon(), this);
+    // An icon that cannot be drawn (an image format missing from the system) would leave an
+    // empty spot in the tray and the hidden window out of reach: a standard icon stands in.
+    QIcon icon = window->windowIcon();
+    if (icon.pixmap(QSize(22, 22)).isNull())
+        icon = window->style()->standardIcon(QStyle::SP_MediaPlay);
+    m_icon = new QSystemTrayIcon(icon, this);
     m_icon->setObjectName(QStringLiteral("picTray"));
     m_icon->setToolTip(tip);
     // A left double click shows the window; single clicks and the context click do nothing.
