@@ -1,25 +1,67 @@
+#include "app/Shell.h"
 #include "config/ConfigRecord.h"
-#include "config/modConfig.h"
 #include "gui/MessageBoxPresenter.h"
 #include "gui/frmMain.h"
+#include "log/DebugLog.h"
+#include "platform/LogindPowerMonitor.h"
+#include "platform/SingleInstance.h"
+#include "shell/CommandLine.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // The player's own arguments, as given, before Qt takes its options out of argv.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.Help || commandLine.Version) {
+        std::fputs(qPrintable(commandLine.Help ? HelpText() : VersionText()), stdout);
+        return 0;
+    }
+
+    // Start-up step 1: a second start of this program file ends here, silently, having touched
+    // nothing.
+    SingleInstance instance(ExecutablePath());
+    if (instance.TryAcquire() == SingleInstance::Claim::HeldByOther)
+        return 0;
+
     QApplication app(argc, argv);
+    // The icons live in a static library, whose resources the linker drops unless asked for.
+    Q_INIT_RESOURCE(icons);
     QApplication::setApplicationName(AppTitle);
-    QApplication::setApplicationVersion(QStringLiteral(QPZ_VERSION));
+    QApplication::setApplicationVersion(ReleaseVersion());
+    // The window hides in the tray and the debug window may be closed on its own: the player
+    // ends only through its shutdown.
+    QApplication::setQuitOnLastWindowClosed(false);
+    DebugMode = commandLine.Debug;
 
     frmMain mainWindow;
     MessageBoxPresenter messages(&mainWindow);
     SetMessagePresenter(&messages);
+    LogindPowerMonitor power(QDBusConnection::systemBus());
 
-    LoadConfig();
-    Config.PluginActive[0] = true; // the simulation
+    Shell shell;
+    shell.commandLine = commandLine;
+    shell.programFolder = ProgramFolder();
+    shell.executablePath = QCoreApplication::applicationFilePath();
+    shell.mainWindow = &mainWindow;
+    shell.power = &power;
+    shell.EndProcess = [&instance] {
+        instance.Release();
+        EndProcessNow();
+    };
+    // The other subsystems plug their start-up and shutdown steps into shell.hooks and their
+    // configuration steps into ConfigHooks() here, once they exist.
 
-    mainWindow.show();
-    const int result = app.exec();
-    SaveConfig();
-    return result;
+    RunStartUp(shell);
+    app.exec();
+    // The player ends through its shutdown; should the event loop ever end by itself, the
+    // shutdown still runs, and it ends the process.
+    RunShutdown(shell);
+    return 0;
 }

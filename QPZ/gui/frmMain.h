@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class EmulationPanel;
 class LedSimulation;
 
@@ -22,6 +24,18 @@ public:
     // StatusSink
     void ShowStatus(const QString &text) override;
 
+    // Closing the window runs this instead (the player's shutdown, which ends the process); the
+    // close itself is refused. Without a handler the window simply closes.
+    void SetCloseHandler(std::function<void()> handler);
+    // While the tray icon is there, minimising hides the window; the icon brings it back.
+    void SetHideWhenMinimised(bool hide);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
     EmulationPanel *m_emulation;
+    std::function<void()> m_closeHandler;
+    bool m_hideWhenMinimised = false;
 };
