@@ -134,7 +134,7 @@ void Draw(QPainter &p, ButtonIcon kind)
         p.setPen(line);
         p.drawLine(QPointF(1.5, 4.5), QPointF(11, 11.5));
         p.drawLine(QPointF(1.5, 11.5), QPointF(11, 4.5));
-        for (const double y : {4.5, 11.5}) {
+        for (const double y : { 4.5, 11.5 }) {
             QPainterPath head;
             head.moveTo(15, y);
             head.lineTo(11, y - 3);
@@ -151,7 +151,7 @@ void Draw(QPainter &p, ButtonIcon kind)
         break;
     case ButtonIcon::Apply:
         p.setPen(QPen(accent, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(QPolygonF({QPointF(3, 8.5), QPointF(6.5, 12), QPointF(13, 4)}));
+        p.drawPolyline(QPolygonF({ QPointF(3, 8.5), QPointF(6.5, 12), QPointF(13, 4) }));
         break;
     }
 }
@@ -159,7 +159,7 @@ void Draw(QPainter &p, ButtonIcon kind)
 QIcon DrawnIcon(ButtonIcon kind)
 {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64}) {
+    for (const int size : { 16, 22, 24, 32, 48, 64 }) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

@@ -14,6 +14,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QSlider *MakeSlider(const QString &name, int minimum, int maximum, int pageStep, int singleStep,
@@ -57,10 +59,9 @@ QWidget *Panel(const QString &name, QWidget *parent)
 } // namespace
 
 EntryEditor::EntryEditor(QWidget *parent)
-    : QGroupBox(QStringLiteral("Playlist-Eintrag hinzufügen/ändern"), parent)
-    , m_cmbMovie(new QComboBox(this))
-    , m_panels(new QStackedWidget(this))
-    , m_cmbTransition(new QComboBox(this))
+    : QGroupBox(QStringLiteral("Playlist-Eintrag hinzufügen/ändern"), parent),
+      m_cmbMovie(new QComboBox(this)), m_panels(new QStackedWidget(this)),
+      m_cmbTransition(new QComboBox(this))
 {
     setObjectName(QStringLiteral("fraEditor"));
 
@@ -116,7 +117,27 @@ EntryEditor::EntryEditor(QWidget *parent)
     layout->addLayout(form);
     layout->addStretch(1);
     layout->addLayout(buttons);
+    AlignLabels();
     UpdateButtons();
+}
+
+void EntryEditor::AlignLabels()
+{
+    // The group's own rows and the rows of every panel share one label column.
+    const QList<QFormLayout *> forms = findChildren<QFormLayout *>();
+    QList<QWidget *> labels;
+    for (QFormLayout *form : forms) {
+        for (int row = 0; row < form->rowCount(); ++row) {
+            if (QLayoutItem *item = form->itemAt(row, QFormLayout::LabelRole);
+                item && item->widget())
+                labels.append(item->widget());
+        }
+    }
+    int width = 0;
+    for (QWidget *label : labels)
+        width = std::max(width, label->sizeHint().width());
+    for (QWidget *label : labels)
+        label->setMinimumWidth(width);
 }
 
 QWidget *EntryEditor::MakeMoviePanel()
@@ -146,9 +167,11 @@ QWidget *EntryEditor::MakeDurationPanel()
     row->addWidget(m_txtDuration);
     row->addWidget(new QLabel(QStringLiteral("Sekunden"), m_picControlsDuration));
     row->addStretch(1);
+    auto *label = new QLabel(QStringLiteral("&Dauer:"), m_picControlsDuration);
+    label->setBuddy(m_txtDuration);
     auto *form = new QFormLayout(m_picControlsDuration);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("&Dauer:"), row);
+    form->addRow(label, row);
     return m_picControlsDuration;
 }
 
@@ -159,8 +182,8 @@ QWidget *EntryEditor::MakeScrollPanel()
     m_txtScrollText->setObjectName(QStringLiteral("txtScrollText"));
     m_cmbDir = new QComboBox(m_picControlsScroll);
     m_cmbDir->setObjectName(QStringLiteral("cmbDir"));
-    m_cmbDir->addItems({QStringLiteral("R->L"), QStringLiteral("L->R"), QStringLiteral("O->U"),
-                        QStringLiteral("U->O")});
+    m_cmbDir->addItems({ QStringLiteral("R->L"), QStringLiteral("L->R"), QStringLiteral("O->U"),
+                         QStringLiteral("U->O") });
     m_sldSpeed = MakeSlider(QStringLiteral("sldSpeed"), 0, 200, 5, 1, 165, m_picControlsScroll);
     m_lblFont = new QLabel(QStringLiteral("QPZ, 6pt, N"), m_picControlsScroll);
     m_lblFont->setObjectName(QStringLiteral("lblFont"));
@@ -176,8 +199,10 @@ QWidget *EntryEditor::MakeScrollPanel()
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(QStringLiteral("&Text:"), m_txtScrollText);
     form->addRow(QStringLiteral("&Richtung:"), m_cmbDir);
-    form->addRow(QStringLiteral("&Geschw.:"), WithValueLabel(m_sldSpeed, QString(), m_picControlsScroll));
-    form->addRow(QStringLiteral("Schriftart:"), fontRow);
+    form->addRow(QStringLiteral("&Geschw.:"),
+                 WithValueLabel(m_sldSpeed, QString(), m_picControlsScroll));
+    auto *fontLabel = new QLabel(QStringLiteral("Schriftart:"), m_picControlsScroll);
+    form->addRow(fontLabel, fontRow);
     return m_picControlsScroll;
 }
 

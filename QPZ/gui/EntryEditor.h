@@ -44,6 +44,7 @@ private:
     QWidget *MakeMoviePanel();
     QWidget *MakeDurationPanel();
     QWidget *MakeScrollPanel();
+    void AlignLabels();
     void UpdateButtons();
 
     QComboBox *m_cmbMovie;

@@ -14,11 +14,13 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString FileDialogTitle = QStringLiteral("Playlist laden/speichern");
-const QStringList FileDialogFilters = {QStringLiteral("QuarnoPlayer Playlists (*.qpp)"),
-                                       QStringLiteral("Alle Dateien (*)")};
+const QStringList FileDialogFilters
+    = { QStringLiteral("QuarnoPlayer Playlists (*.qpp)"), QStringLiteral("Alle Dateien (*)") };
 
 QPushButton *MakeButton(ButtonIcon icon, const QString &text, const QString &name, QWidget *parent)
 {
@@ -54,9 +56,8 @@ QString AskForPlaylist(QWidget *parent, QFileDialog::AcceptMode mode)
 } // namespace
 
 PlaylistPanel::PlaylistPanel(PlaylistRunner &runner, QWidget *parent)
-    : QGroupBox(QStringLiteral("Playlist"), parent)
-    , m_runner(runner)
-    , m_lvPlaylist(new QTreeView(this))
+    : QGroupBox(QStringLiteral("Playlist"), parent), m_runner(runner),
+      m_lvPlaylist(new QTreeView(this))
 {
     setObjectName(QStringLiteral("fraPlaylist"));
     PlaylistModel &playlist = runner.Playlist();
@@ -70,7 +71,7 @@ PlaylistPanel::PlaylistPanel(PlaylistRunner &runner, QWidget *parent)
                                 QStringLiteral("cmdnextMovie"), this);
     m_cmdnextMovie->setToolTip(
         QStringLiteral("Bricht den aktuellen Film ab und springt zum nächsten"));
-    for (QPushButton *button : {m_cmdPlayList, m_cmdNext, m_cmdnextMovie})
+    for (QPushButton *button : { m_cmdPlayList, m_cmdNext, m_cmdnextMovie })
         button->setIconSize(QSize(22, 22));
     connect(m_cmdPlayList, &QPushButton::clicked, &runner, &PlaylistRunner::TogglePlay);
     connect(m_cmdNext, &QPushButton::clicked, &runner, &PlaylistRunner::RequestNext);
@@ -87,17 +88,27 @@ PlaylistPanel::PlaylistPanel(PlaylistRunner &runner, QWidget *parent)
     m_lvPlaylist->setSelectionMode(QAbstractItemView::SingleSelection);
     QHeaderView *header = m_lvPlaylist->header();
     header->setStretchLastSection(true);
+    // Narrow columns fit their caption, the name and transition columns their usual texts.
     const QFontMetrics metrics = m_lvPlaylist->fontMetrics();
-    const auto chars = [&metrics](int count) { return metrics.horizontalAdvance(u'M') * count; };
-    m_lvPlaylist->setColumnWidth(PlaylistModel::PositionColumn, chars(4));
-    m_lvPlaylist->setColumnWidth(PlaylistModel::NameColumn, chars(16));
-    m_lvPlaylist->setColumnWidth(PlaylistModel::DurationColumn, chars(4));
-    m_lvPlaylist->setColumnWidth(PlaylistModel::RepetitionsColumn, chars(5));
-    m_lvPlaylist->setColumnWidth(PlaylistModel::BoostColumn, chars(4));
-    m_lvPlaylist->setColumnWidth(PlaylistModel::TransitionColumn, chars(11));
+    const int padding = metrics.horizontalAdvance(QStringLiteral("MM"));
+    const auto fit = [&](int column, const QString &sample) {
+        const QString caption
+            = playlist.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        m_lvPlaylist->setColumnWidth(
+            column,
+            std::max(metrics.horizontalAdvance(caption), metrics.horizontalAdvance(sample))
+                + padding);
+    };
+    fit(PlaylistModel::PositionColumn, QStringLiteral("MM 999"));
+    fit(PlaylistModel::NameColumn, QStringLiteral("Zufallsfilm aus Movie-Verzeichnis"));
+    fit(PlaylistModel::DurationColumn, QStringLiteral("999s"));
+    fit(PlaylistModel::RepetitionsColumn, QStringLiteral("99"));
+    fit(PlaylistModel::BoostColumn, QStringLiteral("-100%"));
+    fit(PlaylistModel::TransitionColumn, QStringLiteral("Wischen (Rechts->Links)"));
+    m_lvPlaylist->setMinimumHeight(metrics.height() * 12);
 
-    m_cmdLoad = MakeButton(ButtonIcon::Open, QStringLiteral("Laden…"), QStringLiteral("cmdLoad"),
-                           this);
+    m_cmdLoad
+        = MakeButton(ButtonIcon::Open, QStringLiteral("Laden…"), QStringLiteral("cmdLoad"), this);
     m_cmdSave = MakeButton(ButtonIcon::Save, QStringLiteral("Speichern…"),
                            QStringLiteral("cmdSave"), this);
     m_cmdListUp = MakeButton(ButtonIcon::Up, QStringLiteral("Nach oben"),
@@ -187,5 +198,6 @@ void PlaylistPanel::SaveClicked()
         return;
     QString error;
     if (!SavePlaylist(m_runner.Playlist(), path, &error))
-        ReportStatus(QStringLiteral("Playlist konnte nicht gespeichert werden: %1 (%2)").arg(path, error));
+        ReportStatus(
+            QStringLiteral("Playlist konnte nicht gespeichert werden: %1 (%2)").arg(path, error));
 }

@@ -18,10 +18,8 @@ constexpr int StatusTimeoutMs = 15000;
 } // namespace
 
 frmMain::frmMain(PlaylistRunner &runner, QWidget *parent)
-    : QMainWindow(parent)
-    , m_emulation(new EmulationPanel(this))
-    , m_editor(new EntryEditor(this))
-    , m_playlist(new PlaylistPanel(runner, this))
+    : QMainWindow(parent), m_emulation(new EmulationPanel(this)), m_editor(new EntryEditor(this)),
+      m_playlist(new PlaylistPanel(runner, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppTitle);
@@ -34,12 +32,15 @@ frmMain::frmMain(PlaylistRunner &runner, QWidget *parent)
     layout->addWidget(m_playlist, 1, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
+    layout->setRowStretch(0, 1);
     layout->setRowStretch(1, 1);
     setCentralWidget(central);
     statusBar()->setObjectName(QStringLiteral("staMain"));
     // Reading order: simulation, editor, then the playlist with its buttons.
     setTabOrder(m_emulation, m_editor);
     setTabOrder(m_editor, m_playlist);
+    // Room for the simulation and a dozen playlist rows from the first start on.
+    resize(sizeHint().expandedTo(QSize(960, 720)));
 
     connect(&runner, &PlaylistRunner::PlayingChanged, m_playlist, &PlaylistPanel::SetPlaying);
     connect(&runner, &PlaylistRunner::PlayingChanged, m_editor, &EntryEditor::SetPlaying);

@@ -67,13 +67,13 @@ private slots:
 
     void lineEndsLoadAlike()
     {
-        const QByteArray body = "# name = Test\n" + Frame(40, {AllLit, "010101010101010101"})
-            + Frame(60, {AllDark, AllLit});
+        const QByteArray body = "# name = Test\n" + Frame(40, { AllLit, "010101010101010101" })
+            + Frame(60, { AllDark, AllLit });
         QVERIFY(LoadMovieData(body));
         const std::vector<qint32> durations = MovieDurations;
         const LedFrame first = MovieFrames[1];
         const LedFrame second = MovieFrames[2];
-        for (const char *lineEnd : {"\r\n", "\r", "\n\n\r\n"}) {
+        for (const char *lineEnd : { "\r\n", "\r", "\n\n\r\n" }) {
             QByteArray other = body;
             other.replace("\n", lineEnd);
             QVERIFY(LoadMovieData(other));
@@ -92,22 +92,22 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // rows 1..8
         const QString dark(18, u'0');
         QTest::newRow("four ones light the whole row")
-            << QByteArray("1111\n") << QStringList {QString(18, u'1')};
+            << QByteArray("1111\n") << QStringList { QString(18, u'1') };
         QTest::newRow("four zeros darken only their columns")
-            << QByteArray("0000\n") << QStringList {QStringLiteral("000011111111111111")};
+            << QByteArray("0000\n") << QStringList { QStringLiteral("000011111111111111") };
         QTest::newRow("any other character lights")
             << QByteArray("0x0 0#0.000000000000000\n")
-            << QStringList {QStringLiteral("010101010000000000")};
+            << QStringList { QStringLiteral("010101010000000000") };
         QTest::newRow("characters after 18 are ignored")
-            << QByteArray("00000000000000000011111\n") << QStringList {dark};
+            << QByteArray("00000000000000000011111\n") << QStringList { dark };
         QStringList nine(7, dark);
         nine.append(QString(18, u'1'));
         QTest::newRow("a ninth row replaces row 8")
             << QByteArray(QByteArray(AllDark + '\n').repeated(8) + AllLit + '\n') << nine;
         QTest::newRow("a last row without line end is lost")
-            << QByteArray("000000000000000000\n1") << QStringList {dark, dark};
+            << QByteArray("000000000000000000\n1") << QStringList { dark, dark };
         QTest::newRow("other lines are ignored")
-            << QByteArray("x111\n 111\n000000000000000000\n") << QStringList {dark, dark};
+            << QByteArray("x111\n 111\n000000000000000000\n") << QStringList { dark, dark };
     }
 
     void rowLines()
@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(MovieComment, QStringLiteral("Grüß€\r\n"));
 
         // A frame with fewer rows than eight is dark below them, whatever was loaded before.
-        QVERIFY(LoadMovieData(Frame(10, {AllLit, AllLit, AllLit, AllLit, AllLit, AllLit, AllLit,
-                                         AllLit})));
+        QVERIFY(LoadMovieData(
+            Frame(10, { AllLit, AllLit, AllLit, AllLit, AllLit, AllLit, AllLit, AllLit })));
         QVERIFY(LoadMovieData("@10\n" + AllLit + '\n'));
         QCOMPARE(RowOf(MovieFrames[1], 2), QString(18, u'0'));
 
@@ -223,9 +223,12 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("key"); // "<none>" without a key
-        QTest::newRow("movie") << "Herz (herz.qlm)" << "herz.qlm";
-        QTest::newRow("built-in") << "Digitaluhr ([clock 1])" << "[clock 1]";
-        QTest::newRow("file name with (") << "X (a(b).qlm)" << "b).qlm";
+        QTest::newRow("movie") << "Herz (herz.qlm)"
+                               << "herz.qlm";
+        QTest::newRow("built-in") << "Digitaluhr ([clock 1])"
+                                  << "[clock 1]";
+        QTest::newRow("file name with (") << "X (a(b).qlm)"
+                                          << "b).qlm";
         QTest::newRow("separator") << QString(20, u'=') << "<none>";
         QTest::newRow("empty") << QString() << "<none>";
     }
@@ -240,9 +243,9 @@ private slots:
     void panelsAndBoost()
     {
         QCOMPARE(PanelForKey(QStringLiteral("[scroll]")), EditorPanel::Scroll);
-        for (const char *key : {"[vumeter]", "[spectrumanalyzer]", "[clock 1]", "[clock 2]"})
+        for (const char *key : { "[vumeter]", "[spectrumanalyzer]", "[clock 1]", "[clock 2]" })
             QCOMPARE(PanelForKey(QLatin1String(key)), EditorPanel::Duration);
-        for (const char *key : {"herz.qlm", "[shuffledir]", "[shuffleweb]"})
+        for (const char *key : { "herz.qlm", "[shuffledir]", "[shuffleweb]" })
             QCOMPARE(PanelForKey(QLatin1String(key)), EditorPanel::Movie);
 
         QCOMPARE(BoostFactor(100), 0.5);
@@ -260,7 +263,8 @@ private slots:
         RecordingMessages messages;
 
         MovieListItems();
-        QCOMPARE(messages.Texts, QStringList {QStringLiteral("Movies-Verzeichnis nicht gefunden!")});
+        QCOMPARE(messages.Texts,
+                 QStringList { QStringLiteral("Movies-Verzeichnis nicht gefunden!") });
 
         QVERIFY(WriteFile(folder.filePath("b.qlm"), "#name = Beta\n"));
         QVERIFY(WriteFile(folder.filePath("a.qlm"), "#no title here\n"));
@@ -279,14 +283,14 @@ private slots:
         QTemporaryDir folder;
         Config.MoviesDir = folder.path();
         QVERIFY(WriteFile(folder.filePath("two.qlm"),
-                          "#name = Two\n" + Frame(5, {AllLit}) + Frame(5, {AllDark, AllLit})));
+                          "#name = Two\n" + Frame(5, { AllLit }) + Frame(5, { AllDark, AllLit })));
         RecordingSimulation simulation;
         MovieInfoRecorder info;
 
         // Each repetition runs the entry's wipe (18 steps) before its first frame.
         TransitionType = 1;
         QCOMPARE(PlayMovie(QStringLiteral("two.qlm"), 0, 2), MovieOutcome::Played);
-        QCOMPARE(info.Shown, QStringList {QStringLiteral("name = Two\r\n")});
+        QCOMPARE(info.Shown, QStringList { QStringLiteral("name = Two\r\n") });
         QCOMPARE(simulation.Frames.size(), size_t(2 * (18 + 2)));
         QCOMPARE(RowOf(simulation.Frames[18], 1), QString(18, u'1'));
         QCOMPARE(RowOf(simulation.Frames[20 + 19], 2), QString(18, u'1'));
@@ -327,7 +331,7 @@ private slots:
         Config.MoviesDir = folder.path();
         QByteArray movie;
         for (int i = 0; i < 50; ++i)
-            movie += Frame(100, {AllLit});
+            movie += Frame(100, { AllLit });
         QVERIFY(WriteFile(folder.filePath("long.qlm"), movie));
         RecordingSimulation simulation;
         // Raised while the first frame is being shown; the display is made dark by the stop.
@@ -347,9 +351,9 @@ private slots:
         Config.MoviesDir = folder.path();
         QByteArray longMovie;
         for (int i = 0; i < 5; ++i)
-            longMovie += Frame(20, {AllLit});
+            longMovie += Frame(20, { AllLit });
         QVERIFY(WriteFile(folder.filePath("long.qlm"), longMovie));
-        QVERIFY(WriteFile(folder.filePath("short.qlm"), Frame(1, {AllDark, AllLit})));
+        QVERIFY(WriteFile(folder.filePath("short.qlm"), Frame(1, { AllDark, AllLit })));
         RecordingSimulation simulation;
         bool nested = false;
         simulation.OnFrame = [&](const LedFrame &) {

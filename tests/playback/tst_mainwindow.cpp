@@ -71,7 +71,7 @@ private slots:
         PlaylistRunner runner(playlist);
         frmMain window(runner);
         window.show();
-        for (const char *file : {"a.qlm", "b.qlm"}) {
+        for (const char *file : { "a.qlm", "b.qlm" }) {
             PlaylistEntry entry;
             entry.Position = QString::number(playlist.Count() + 1);
             entry.Filename = QLatin1String(file);

@@ -34,7 +34,8 @@ PlaylistEntry MovieRow(const QString &file, const QString &transition = QStringL
 // Replays the given numbers as the random source, the last one forever.
 void UseRandomNumbers(QList<double> numbers)
 {
-    SetRndSource([numbers, i = 0]() mutable { return numbers[std::min<int>(i++, numbers.size() - 1)]; });
+    SetRndSource(
+        [numbers, i = 0]() mutable { return numbers[std::min<int>(i++, numbers.size() - 1)]; });
 }
 
 std::vector<int> MoviesPlayed(const RecordingSimulation &simulation)
@@ -79,7 +80,8 @@ private slots:
         QTest::newRow("movie file") << "a.qlm" << true;
         QTest::newRow("random movie") << "[shuffledir]" << true;
         QTest::newRow("clock, not yet plugged in") << "[clock 1]" << false;
-        QTest::newRow("scroll, not yet plugged in") << "[scroll|Hallo|R->L|165|QPZ, 6pt, N]" << false;
+        QTest::newRow("scroll, not yet plugged in")
+            << "[scroll|Hallo|R->L|165|QPZ, 6pt, N]" << false;
         QTest::newRow("vu meter") << "[vumeter]" << false;
         QTest::newRow("spectrum analyzer") << "[spectrumanalyzer]" << false;
         QTest::newRow("web gallery") << "[shuffleweb]" << false;
@@ -119,13 +121,13 @@ private slots:
     {
         RecordingSimulation simulation;
         // Files in name order: a, b, c, long.
-        UseRandomNumbers({0.5, 0.0, 0.5});
+        UseRandomNumbers({ 0.5, 0.0, 0.5 });
         QVERIFY(PlayRandomMovies(0, 3));
-        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> {3, 1, 3}));
+        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> { 3, 1, 3 }));
 
         // The next-movie button skips only the current movie.
         simulation.Frames.clear();
-        UseRandomNumbers({0.99, 0.0});
+        UseRandomNumbers({ 0.99, 0.0 });
         simulation.OnFrame = [&](const LedFrame &) {
             if (simulation.Frames.size() == 2) {
                 NextMovieRequested = true;
@@ -133,7 +135,7 @@ private slots:
             }
         };
         QVERIFY(PlayRandomMovies(0, 2));
-        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> {4, 4, 1}));
+        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> { 4, 4, 1 }));
         QVERIFY(!NextMovieRequested);
 
         // A folder without movies, and one whose movies show nothing, end at once.
@@ -149,9 +151,9 @@ private slots:
     {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QList<int>>("intervals"); // the interval after each tick
-        QTest::newRow("2.5 s") << 2.5 << QList<int> {1000, 500, 1000};
-        QTest::newRow("3 s") << 3.0 << QList<int> {1000, 1000, 1000};
-        QTest::newRow("0.5 s ends with the first tick") << 0.5 << QList<int> {1000};
+        QTest::newRow("2.5 s") << 2.5 << QList<int> { 1000, 500, 1000 };
+        QTest::newRow("3 s") << 3.0 << QList<int> { 1000, 1000, 1000 };
+        QTest::newRow("0.5 s ends with the first tick") << 0.5 << QList<int> { 1000 };
     }
 
     void entryTimerCountsDown()
@@ -201,7 +203,7 @@ private slots:
 
         // Unchecked rows are passed over once, also with repeat on.
         RecordingSimulation simulation;
-        for (const char *file : {"a.qlm", "b.qlm"}) {
+        for (const char *file : { "a.qlm", "b.qlm" }) {
             PlaylistEntry row = MovieRow(QLatin1String(file));
             row.Checked = false;
             playlist.Append(row);
@@ -218,17 +220,17 @@ private slots:
         PlaylistModel playlist;
         PlaylistRunner runner(playlist);
         RecordingSimulation simulation;
-        for (const char *file : {"a.qlm", "b.qlm", "c.qlm"})
+        for (const char *file : { "a.qlm", "b.qlm", "c.qlm" })
             playlist.Append(MovieRow(QLatin1String(file)));
         playlist.SetRepeat(false);
         runner.TogglePlay();
-        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> {1, 2, 3}));
+        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> { 1, 2, 3 }));
 
         // Shuffled: every row once per pass, a new order each pass; stopped in pass three.
         simulation.Frames.clear();
         playlist.SetShuffle(true);
         playlist.SetRepeat(true);
-        UseRandomNumbers({0.9, 0.9, 0.1, 0.9, 0.5, 0.1, 0.5, 0.9, 0.1});
+        UseRandomNumbers({ 0.9, 0.9, 0.1, 0.9, 0.5, 0.1, 0.5, 0.9, 0.1 });
         simulation.OnFrame = [&](const LedFrame &) {
             if (simulation.Frames.size() == 7)
                 runner.TogglePlay();
@@ -237,7 +239,7 @@ private slots:
         std::vector<int> played = MoviesPlayed(simulation);
         QCOMPARE(played.back(), 0); // the stop made the display dark
         played.pop_back();
-        QCOMPARE(played, (std::vector<int> {3, 1, 2, 1, 2, 3, 1}));
+        QCOMPARE(played, (std::vector<int> { 3, 1, 2, 1, 2, 3, 1 }));
         QVERIFY(!runner.IsPlaying());
     }
 
@@ -271,7 +273,7 @@ private slots:
                 QTimer::singleShot(0, &runner, &PlaylistRunner::RequestNext);
         };
         runner.TogglePlay();
-        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> {4, 4, 2}));
+        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> { 4, 4, 2 }));
         QVERIFY(!NextRequested);
 
         // Stop: the display goes dark at once and the loop ends after the current frame.
@@ -282,7 +284,7 @@ private slots:
                 QTimer::singleShot(0, &runner, &PlaylistRunner::TogglePlay);
         };
         runner.TogglePlay();
-        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> {4, 4, 4, 0}));
+        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> { 4, 4, 4, 0 }));
         QVERIFY(!runner.IsPlaying());
     }
 
@@ -299,7 +301,8 @@ private slots:
         // One pass, then the wait that the stop ended: no second pass.
         QCOMPARE(status.Lines.size(), 2);
         QVERIFY(status.Lines[0].contains(QStringLiteral("missing1.qlm")));
-        QCOMPARE(status.Lines[1], QStringLiteral("Kein Eintrag der Playlist konnte abgespielt werden."));
+        QCOMPARE(status.Lines[1],
+                 QStringLiteral("Kein Eintrag der Playlist konnte abgespielt werden."));
         QVERIFY(!runner.IsPlaying());
     }
 
@@ -323,7 +326,7 @@ private slots:
         runner.TogglePlay();
         // The test play runs inside the movie; the movie store it left behind is shorter, so
         // the interrupted movie ends and the playlist goes on.
-        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> {4, 4, 3, 3, 1}));
+        QCOMPARE(MoviesPlayed(simulation), (std::vector<int> { 4, 4, 3, 3, 1 }));
         QCOMPARE(testStates.size(), 2);
         QVERIFY(!runner.IsTestPlaying());
     }

@@ -53,14 +53,30 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("names ignore case") << "GENERAL" << "entrycount" << "3";
-        QTest::newRow("value trimmed, quotes removed") << "Entry1" << "Description" << "Quoted";
-        QTest::newRow("empty value gives the default") << "Entry1" << "Duration" << "<default>";
-        QTest::newRow("missing key") << "Entry1" << "Nope" << "<default>";
-        QTest::newRow("missing section") << "Entry9" << "Checked" << "<default>";
-        QTest::newRow("first of two sections wins") << "Entry2" << "Checked" << "0";
-        QTest::newRow("Windows-1252") << "Entry1" << "Transition" << "Blende schließen";
-        QTest::newRow("comment is no key") << "General" << "; hand-edited" << "<default>";
+        QTest::newRow("names ignore case") << "GENERAL"
+                                           << "entrycount"
+                                           << "3";
+        QTest::newRow("value trimmed, quotes removed") << "Entry1"
+                                                       << "Description"
+                                                       << "Quoted";
+        QTest::newRow("empty value gives the default") << "Entry1"
+                                                       << "Duration"
+                                                       << "<default>";
+        QTest::newRow("missing key") << "Entry1"
+                                     << "Nope"
+                                     << "<default>";
+        QTest::newRow("missing section") << "Entry9"
+                                         << "Checked"
+                                         << "<default>";
+        QTest::newRow("first of two sections wins") << "Entry2"
+                                                    << "Checked"
+                                                    << "0";
+        QTest::newRow("Windows-1252") << "Entry1"
+                                      << "Transition"
+                                      << "Blende schließen";
+        QTest::newRow("comment is no key") << "General"
+                                           << "; hand-edited"
+                                           << "<default>";
     }
 
     void iniReading()
@@ -77,22 +93,29 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("new.ini"));
-        QVERIFY(WriteIniValue(path, QStringLiteral("A"), QStringLiteral("One"), QStringLiteral("1")));
-        QVERIFY(WriteIniValue(path, QStringLiteral("B"), QStringLiteral("Two"), QStringLiteral("Ü")));
-        QVERIFY(WriteIniValue(path, QStringLiteral("a"), QStringLiteral("Three"), QStringLiteral("3")));
-        QVERIFY(WriteIniValue(path, QStringLiteral("A"), QStringLiteral("ONE"), QStringLiteral("x\ny")));
+        QVERIFY(
+            WriteIniValue(path, QStringLiteral("A"), QStringLiteral("One"), QStringLiteral("1")));
+        QVERIFY(
+            WriteIniValue(path, QStringLiteral("B"), QStringLiteral("Two"), QStringLiteral("Ü")));
+        QVERIFY(
+            WriteIniValue(path, QStringLiteral("a"), QStringLiteral("Three"), QStringLiteral("3")));
+        QVERIFY(WriteIniValue(path, QStringLiteral("A"), QStringLiteral("ONE"),
+                              QStringLiteral("x\ny")));
         QCOMPARE(ReadAll(path), QByteArray("[A]\r\nONE=x y\r\nThree=3\r\n\r\n[B]\r\nTwo=\xdc\r\n"));
 
         // Everything else a file holds stays as it was.
         QVERIFY(WriteFile(path, "; keep me\n[Other]\nk = v ; not a comment\n[A]\nOne=1\n"));
-        QVERIFY(WriteIniValue(path, QStringLiteral("A"), QStringLiteral("One"), QStringLiteral("2")));
-        QCOMPARE(ReadAll(path), QByteArray("; keep me\r\n[Other]\r\nk = v ; not a comment\r\n"
-                                           "[A]\r\nOne=2\r\n"));
+        QVERIFY(
+            WriteIniValue(path, QStringLiteral("A"), QStringLiteral("One"), QStringLiteral("2")));
+        QCOMPARE(ReadAll(path),
+                 QByteArray("; keep me\r\n[Other]\r\nk = v ; not a comment\r\n"
+                            "[A]\r\nOne=2\r\n"));
         QCOMPARE(ReadIniValue(path, QStringLiteral("other"), QStringLiteral("K"), QString()),
                  QStringLiteral("v ; not a comment"));
 
         // At most 1023 characters of a value come back.
-        QVERIFY(WriteIniValue(path, QStringLiteral("A"), QStringLiteral("Long"), QString(1500, u'y')));
+        QVERIFY(
+            WriteIniValue(path, QStringLiteral("A"), QStringLiteral("Long"), QString(1500, u'y')));
         QCOMPARE(ReadIniValue(path, QStringLiteral("A"), QStringLiteral("Long"), QString()).size(),
                  1023);
     }
@@ -152,16 +175,17 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("list.qpp"));
         PlaylistModel playlist;
-        PlaylistEntry movie = Row(QStringLiteral("7"), false, QStringLiteral("Herz"),
-                                  QStringLiteral("herz.qlm"));
+        PlaylistEntry movie
+            = Row(QStringLiteral("7"), false, QStringLiteral("Herz"), QStringLiteral("herz.qlm"));
         movie.Repetitions = QStringLiteral("3");
         movie.Boost = QStringLiteral("-50%");
         movie.Transition = QStringLiteral("Blende öffnen");
         PlaylistEntry clock = Row(QStringLiteral("2"), true, QStringLiteral("(Digitaluhr)"),
                                   QStringLiteral("[clock 1]"));
         clock.Duration = QStringLiteral("2.5s");
-        const PlaylistEntry scroll = Row(QStringLiteral("1"), true, QStringLiteral("(Scrolltext: Hallo | R->L)"),
-                                         QStringLiteral("[scroll|Hallo=Welt; \"x\"|R->L|165|QPZ, 6pt, N]"));
+        const PlaylistEntry scroll
+            = Row(QStringLiteral("1"), true, QStringLiteral("(Scrolltext: Hallo | R->L)"),
+                  QStringLiteral("[scroll|Hallo=Welt; \"x\"|R->L|165|QPZ, 6pt, N]"));
         playlist.Append(movie);
         playlist.Append(clock);
         playlist.Append(scroll);
@@ -183,7 +207,8 @@ private slots:
         const QByteArray bytes = ReadAll(path);
         QVERIFY(bytes.startsWith("[General]\r\nEditor="));
         QVERIFY(bytes.contains("\r\n\r\n[Entry1]\r\nChecked=0\r\nDescription=Herz\r\nDuration=-\r\n"
-                               "Repitions=3\r\nBoost=-50%\r\nTransition=Blende \xf6" "ffnen\r\n"
+                               "Repitions=3\r\nBoost=-50%\r\nTransition=Blende \xf6"
+                               "ffnen\r\n"
                                "Filename=herz.qlm\r\n"));
 
         // A shorter list saved over a longer one: the old sections stay, unread.
@@ -213,9 +238,9 @@ private slots:
         PlaylistModel playlist;
         for (int i = 1; i <= 3; ++i)
             playlist.Append(Row(QString::number(i), true, QString(), QString()));
-        QCOMPARE(playlist.headerData(PlaylistModel::TransitionColumn, Qt::Horizontal,
-                                     Qt::DisplayRole),
-                 QVariant(QStringLiteral("Überblendung")));
+        QCOMPARE(
+            playlist.headerData(PlaylistModel::TransitionColumn, Qt::Horizontal, Qt::DisplayRole),
+            QVariant(QStringLiteral("Überblendung")));
         const QModelIndex check = playlist.index(1, PlaylistModel::PositionColumn);
         QVERIFY(playlist.flags(check) & Qt::ItemIsUserCheckable);
         QVERIFY(playlist.setData(check, Qt::Unchecked, Qt::CheckStateRole));
@@ -223,10 +248,10 @@ private slots:
         QCOMPARE(playlist.data(check, Qt::CheckStateRole), QVariant(Qt::Unchecked));
 
         QCOMPARE(playlist.SelectedRow(), -1);
-        playlist.Selection()->select(playlist.index(2, 0), QItemSelectionModel::Select
-                                         | QItemSelectionModel::Rows);
-        playlist.Selection()->select(playlist.index(1, 0), QItemSelectionModel::Select
-                                         | QItemSelectionModel::Rows);
+        playlist.Selection()->select(playlist.index(2, 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        playlist.Selection()->select(playlist.index(1, 0),
+                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QCOMPARE(playlist.SelectedRow(), 1); // the first in list order
         playlist.SelectRow(0);
         QCOMPARE(playlist.SelectedRow(), 0);

@@ -28,7 +28,7 @@ QStringList BuiltInMovieListItems()
 
 QStringList MovieFilesIn(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.qlm")}, QDir::Files | QDir::Hidden,
+    return QDir(folder).entryList({ QStringLiteral("*.qlm") }, QDir::Files | QDir::Hidden,
                                   QDir::Name);
 }
 
@@ -36,8 +36,8 @@ QStringList MovieListItems()
 {
     QStringList items = BuiltInMovieListItems();
     const QDir folder(Config.MoviesDir);
-    const bool anyFile = folder.exists()
-        && !folder.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty();
+    const bool anyFile
+        = folder.exists() && !folder.entryList(QDir::Files | QDir::Hidden | QDir::System).isEmpty();
     if (!anyFile) {
         ShowMessage(MessageIcon::Information, QStringLiteral("Movies-Verzeichnis nicht gefunden!"));
         return items;

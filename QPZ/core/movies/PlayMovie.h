@@ -21,8 +21,8 @@ void SetMovieInfoSink(MovieInfoSink *sink);
 void ShowMovieInfo(const QString &text);
 
 enum class MovieOutcome {
-    Played,       // frames were delivered (or were about to be when the item was aborted)
-    Unreadable,   // the file could not be read; reported in the status bar, nothing shown
+    Played, // frames were delivered (or were about to be when the item was aborted)
+    Unreadable, // the file could not be read; reported in the status bar, nothing shown
     NothingToPlay // no frames, or no repetitions: nothing shown and no time taken
 };
 

@@ -228,8 +228,8 @@ std::optional<QString> GetMovieName(const QString &Path, QString *error)
             *error = file.errorString();
         return std::nullopt;
     }
-    const std::optional<QString> name = MovieNameFromHead(file.read(MovieNameHeadSize),
-                                                          QFileInfo(Path).fileName());
+    const std::optional<QString> name
+        = MovieNameFromHead(file.read(MovieNameHeadSize), QFileInfo(Path).fileName());
     if (!name && error)
         *error = QStringLiteral("no line end after the name");
     return name;

@@ -20,10 +20,8 @@ int TransitionIndex(const QString &caption)
 }
 
 PlaylistRunner::PlaylistRunner(PlaylistModel &playlist, QObject *parent)
-    : QObject(parent)
-    , m_playlist(playlist)
-{
-}
+    : QObject(parent), m_playlist(playlist)
+{ }
 
 void PlaylistRunner::TogglePlay()
 {

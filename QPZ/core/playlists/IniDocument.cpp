@@ -90,7 +90,7 @@ void IniDocument::Parse(const QByteArray &bytes)
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (HeaderName(line)) {
-            m_sections.push_back(Section {line, {}, {}});
+            m_sections.push_back(Section { line, {}, {} });
             continue;
         }
         AddLine(m_sections.back(), line);
@@ -156,7 +156,7 @@ void IniDocument::SetValue(const QString &section, const QString &key, const QSt
             if (last.lines.empty() || !last.lines.back().isEmpty())
                 last.lines.push_back(QString());
         }
-        m_sections.push_back(Section {u'[' + section + u']', {}, {}});
+        m_sections.push_back(Section { u'[' + section + u']', {}, {} });
         s = m_sectionIndex.insert(Fold(section), int(m_sections.size()) - 1);
     }
     Section &target = m_sections[size_t(*s)];

@@ -38,7 +38,8 @@ bool LoadPlaylist(PlaylistModel &playlist, const QString &Path)
     IniDocument file;
     QString error;
     if (!file.Load(Path, &error))
-        ReportStatus(QStringLiteral("Playlist konnte nicht gelesen werden: %1 (%2)").arg(Path, error));
+        ReportStatus(
+            QStringLiteral("Playlist konnte nicht gelesen werden: %1 (%2)").arg(Path, error));
 
     const int count = LenientInt(ReadIniValue(file, General, QStringLiteral("EntryCount"), "0"));
     const int rows = std::clamp(count, 0, MaxPlaylistEntries);
@@ -68,7 +69,8 @@ bool LoadPlaylist(PlaylistModel &playlist, const QString &Path)
     }
     playlist.SetEntries(std::move(entries));
     CurrentPlaylistPath = QFileInfo(Path).absoluteFilePath();
-    DebugLog(QStringLiteral("Loaded playlist %1 with %2 entries").arg(CurrentPlaylistPath).arg(rows));
+    DebugLog(
+        QStringLiteral("Loaded playlist %1 with %2 entries").arg(CurrentPlaylistPath).arg(rows));
     return true;
 }
 

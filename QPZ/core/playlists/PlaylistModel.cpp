@@ -3,10 +3,8 @@
 #include <algorithm>
 
 PlaylistModel::PlaylistModel(QObject *parent)
-    : QAbstractTableModel(parent)
-    , m_selection(new QItemSelectionModel(this, this))
-{
-}
+    : QAbstractTableModel(parent), m_selection(new QItemSelectionModel(this, this))
+{ }
 
 void PlaylistModel::Append(const PlaylistEntry &entry)
 {
@@ -50,7 +48,8 @@ void PlaylistModel::SetChecked(int row, bool checked)
     if (row < 0 || row >= Count() || m_entries[size_t(row)].Checked == checked)
         return;
     m_entries[size_t(row)].Checked = checked;
-    emit dataChanged(index(row, PositionColumn), index(row, PositionColumn), {Qt::CheckStateRole});
+    emit dataChanged(index(row, PositionColumn), index(row, PositionColumn),
+                     { Qt::CheckStateRole });
 }
 
 void PlaylistModel::SetPlayed(int row, bool played)
@@ -101,8 +100,8 @@ void PlaylistModel::SelectRow(int row)
 {
     if (row < 0 || row >= Count())
         return;
-    m_selection->setCurrentIndex(index(row, 0), QItemSelectionModel::ClearAndSelect
-                                     | QItemSelectionModel::Rows);
+    m_selection->setCurrentIndex(index(row, 0),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 int PlaylistModel::rowCount(const QModelIndex &parent) const
@@ -163,8 +162,8 @@ Qt::ItemFlags PlaylistModel::flags(const QModelIndex &index) const
 QVariant PlaylistModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     static const QStringList captions = {
-        QStringLiteral("Pos."),     QStringLiteral("Name"),         QStringLiteral("Dauer"),
-        QStringLiteral("Wiederh."), QStringLiteral("Boost"),        QStringLiteral("Überblendung"),
+        QStringLiteral("Pos."),     QStringLiteral("Name"),  QStringLiteral("Dauer"),
+        QStringLiteral("Wiederh."), QStringLiteral("Boost"), QStringLiteral("Überblendung"),
         QStringLiteral("Filename"),
     };
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
