@@ -145,7 +145,6 @@ void PlaylistRunner::ToggleTestPlay(const EditorValues &values)
 void PlaylistRunner::SetPlaying(bool playing)
 {
     m_playing = playing;
-    DebugLog(playing ? QStringLiteral("Playlist started") : QStringLiteral("Playlist stopped"));
     emit PlayingChanged(playing);
 }
 

@@ -40,7 +40,7 @@ void NextEntryTick()
     }
 }
 
-void RunTimedLoop(const QString &Duration, double PeriodMs, const FrameDrawer &DrawFrame)
+bool RunTimedLoop(const QString &Duration, double PeriodMs, const FrameDrawer &DrawFrame)
 {
     StopEntry = false;
     EntryDuration = LenientNumber(Duration);
@@ -58,4 +58,5 @@ void RunTimedLoop(const QString &Duration, double PeriodMs, const FrameDrawer &D
         if (!over())
             pacer.WaitFrameEnd(PeriodMs, over);
     } while (!over());
+    return true;
 }

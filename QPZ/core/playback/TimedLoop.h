@@ -22,5 +22,6 @@ using FrameDrawer = std::function<void()>;
 
 // The loop of a timed entry: sets EntryDuration from Duration (seconds, read leniently),
 // enables timNextEntry, then draws and delivers a frame every PeriodMs (measured without drift,
-// events handled while waiting) until StopEntry or AbortItem. At least one frame is shown.
-void RunTimedLoop(const QString &Duration, double PeriodMs, const FrameDrawer &DrawFrame);
+// events handled while waiting) until StopEntry or AbortItem. At least one frame is shown, so it
+// returns true (an entry that showed something), as PlayEntry does.
+bool RunTimedLoop(const QString &Duration, double PeriodMs, const FrameDrawer &DrawFrame);

@@ -69,8 +69,6 @@ bool LoadPlaylist(PlaylistModel &playlist, const QString &Path)
     }
     playlist.SetEntries(std::move(entries));
     CurrentPlaylistPath = QFileInfo(Path).absoluteFilePath();
-    DebugLog(
-        QStringLiteral("Loaded playlist %1 with %2 entries").arg(CurrentPlaylistPath).arg(rows));
     return true;
 }
 
