@@ -3,14 +3,43 @@
 #include "gui/MessageBoxPresenter.h"
 #include "gui/frmMain.h"
 #include "log/DebugLog.h"
+#include "net/modNet.h"
 #include "platform/LogindPowerMonitor.h"
 #include "platform/SingleInstance.h"
+#include "playback/PlaylistRunner.h"
+#include "playlists/PlaylistFile.h"
+#include "playlists/PlaylistModel.h"
+#include "shell/ApplyConfig.h"
 #include "shell/CommandLine.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 
 #include <cstdio>
+
+namespace {
+
+// The steps of start-up and shutdown that belong to the subsystems created here.
+void PlugInSubsystems(Shell &shell, frmMain &mainWindow, PlaylistModel &playlist,
+                      PlaylistRunner &runner)
+{
+    ShellHooks &hooks = shell.hooks;
+    hooks.SelectEditorDefaults = [&mainWindow] { mainWindow.SelectEditorDefaults(); };
+    hooks.ShowAboutNotice = [&mainWindow](const QString &notice) {
+        mainWindow.ShowAboutNotice(notice);
+    };
+    hooks.ConnectDisplayServer = [] { ConnectTafelwerk(); };
+    hooks.LoadPlaylist = [&playlist](const QString &path) { LoadPlaylist(playlist, path); };
+    hooks.StartPlayback = [&runner] { runner.TogglePlay(); };
+    hooks.CurrentPlaylistPath = [] { return CurrentPlaylistPath; };
+    hooks.CloseDisplayServer = [] { DisconnectTafelwerk(); };
+
+    ConfigHooks().RefillMovieList = [&mainWindow](const QString &) {
+        mainWindow.FillMovieList();
+    };
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -40,7 +69,9 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     DebugMode = commandLine.Debug;
 
-    frmMain mainWindow;
+    PlaylistModel playlist;
+    PlaylistRunner runner(playlist);
+    frmMain mainWindow(runner);
     MessageBoxPresenter messages(&mainWindow);
     SetMessagePresenter(&messages);
     LogindPowerMonitor power(QDBusConnection::systemBus());
@@ -55,8 +86,7 @@ int main(int argc, char *argv[])
         instance.Release();
         EndProcessNow();
     };
-    // The other subsystems plug their start-up and shutdown steps into shell.hooks and their
-    // configuration steps into ConfigHooks() here, once they exist.
+    PlugInSubsystems(shell, mainWindow, playlist, runner);
 
     RunStartUp(shell);
     app.exec();

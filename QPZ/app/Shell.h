@@ -2,7 +2,6 @@
 
 #include "platform/TrayIcon.h"
 #include "shell/CommandLine.h"
-#include "shell/DisplayFont.h"
 
 #include <QString>
 
@@ -34,8 +33,6 @@ struct ShellHooks
     std::function<void()> InstallPlugins;
     // Start-up step 12: start connecting to the display server (closing it first when open).
     std::function<void()> ConnectDisplayServer;
-    // Start-up step 13: whether a font of that name is installed (the default asks Qt).
-    DisplayFont::FontExistsCheck FontExists;
     // Start-up step 15: load a playlist file, and start playback as a click on the play
     // button would. The second runs the playlist until playback stops.
     std::function<void(const QString &path)> LoadPlaylist;
@@ -64,7 +61,6 @@ struct Shell
 
     // Made and kept by the sequences.
     TrayIcon tray;
-    DisplayFont font;
     std::unique_ptr<frmDebug> debugWindow;
     std::unique_ptr<TerminationSignals> terminationSignals;
     bool shuttingDown = false;

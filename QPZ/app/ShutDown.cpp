@@ -6,6 +6,7 @@
 #include "log/DebugLog.h"
 #include "platform/PowerMonitor.h"
 #include "playback/PlaybackFlags.h"
+#include "text/modFont.h"
 
 #include <QDir>
 
@@ -41,7 +42,7 @@ void RunShutdown(Shell &shell)
         hooks.CloseDisplayServer();
 
     // 4. The display font, when start-up added it.
-    shell.font.Remove();
+    RemoveDisplayFont();
 
     // 5. A dark frame (in the "UDP-Port" mode OutputFrame holds it back, so the last frame
     //    received stays on the display).

@@ -7,6 +7,7 @@
 #include "log/DebugLog.h"
 #include "log/UserMessages.h"
 #include "shell/ApplyConfig.h"
+#include "text/modFont.h"
 
 #include <QDir>
 
@@ -106,7 +107,7 @@ void RunStartUp(Shell &shell)
     }
 
     // 13. The display font, added for this process when the system lacks it.
-    shell.font.Install(shell.programFolder, hooks.FontExists);
+    InstallDisplayFont(shell.programFolder);
 
     // 14. The tray icon; the window hides unless NOHIDE (or no notification area exists).
     DebugLog(QStringLiteral("Loading trayicon"));

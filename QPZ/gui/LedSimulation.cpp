@@ -27,7 +27,9 @@ LedSimulation::LedSimulation(QWidget *parent)
     , m_offColor(ToQColor(Config.LedOffColor))
 {
     setObjectName(QStringLiteral("picLEDs"));
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // The widget paints its whole area itself (the parent's look beneath it is kept in a
+    // pixmap), so a new frame repaints only this widget, not the window and frame behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setCursor(Qt::PointingHandCursor);
 }
@@ -103,6 +105,9 @@ QSize LedSimulation::minimumSizeHint() const
 void LedSimulation::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (m_background.isNull())
+        UpdateBackground();
+    painter.drawPixmap(0, 0, m_background);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor frameColor = palette().color(QPalette::Dark);
     for (int cell = 0; cell < LedFrame::Columns * LedFrame::Rows; ++cell) {
@@ -111,6 +116,29 @@ void LedSimulation::paintEvent(QPaintEvent *)
         painter.setBrush(CellColor(cell));
         painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
     }
+}
+
+void LedSimulation::resizeEvent(QResizeEvent *)
+{
+    m_background = QPixmap(); // taken again at the next paint, when the parent is laid out
+}
+
+void LedSimulation::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        m_background = QPixmap();
+    QWidget::changeEvent(event);
+}
+
+void LedSimulation::UpdateBackground()
+{
+    if (size().isEmpty())
+        return;
+    m_background = QPixmap(size() * devicePixelRatio());
+    m_background.setDevicePixelRatio(devicePixelRatio());
+    m_background.fill(palette().color(QPalette::Window));
+    if (QWidget *parent = parentWidget())
+        parent->render(&m_background, {}, QRegion(geometry()), QWidget::DrawWindowBackground);
 }
 
 void LedSimulation::mousePressEvent(QMouseEvent *event)

@@ -3,6 +3,7 @@
 #include "display/FrameSinks.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QRectF>
 #include <QWidget>
 
@@ -33,12 +34,16 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     double Scale() const;
     QPointF Origin() const;
+    void UpdateBackground();
 
     LedFrame m_frame;
     QColor m_onColor;
     QColor m_offColor;
+    QPixmap m_background; // what the parent shows beneath the widget
 };

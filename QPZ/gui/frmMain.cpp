@@ -2,12 +2,16 @@
 
 #include "display/modQuarnoleds.h"
 #include "gui/EmulationPanel.h"
+#include "gui/EntryEditor.h"
 #include "gui/LedSimulation.h"
+#include "gui/PlaylistPanel.h"
 #include "log/UserMessages.h"
+#include "playback/PlaylistRunner.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QPushButton>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -16,7 +20,9 @@ namespace {
 constexpr int StatusTimeoutMs = 15000;
 } // namespace
 
-frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_emulation(new EmulationPanel(this))
+frmMain::frmMain(PlaylistRunner &runner, QWidget *parent)
+    : QMainWindow(parent), m_emulation(new EmulationPanel(this)), m_editor(new EntryEditor(this)),
+      m_playlist(new PlaylistPanel(runner, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(AppTitle);
@@ -25,27 +31,63 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_emulation(new Emulati
     auto *central = new QWidget(this);
     auto *layout = new QGridLayout(central);
     layout->addWidget(m_emulation, 0, 0);
-    // The settings dialog it opens comes with the dialog itself.
-    auto *config = new QPushButton(QStringLiteral("Einstellungen"), central);
-    config->setObjectName(QStringLiteral("cmdConfig"));
-    config->setIcon(QIcon::fromTheme(QStringLiteral("preferences-system")));
-    layout->addWidget(config, 1, 0, Qt::AlignLeft);
+    layout->addWidget(m_editor, 0, 1);
+    layout->addWidget(m_playlist, 1, 0, 1, 2);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(0, 1);
+    layout->setRowStretch(1, 1);
     setCentralWidget(central);
     statusBar()->setObjectName(QStringLiteral("staMain"));
+    // Reading order: simulation, editor, then the playlist with its buttons.
+    setTabOrder(m_emulation, m_editor);
+    setTabOrder(m_editor, m_playlist);
+    // Room for the simulation and a dozen playlist rows from the first start on.
+    resize(sizeHint().expandedTo(QSize(960, 720)));
+
+    connect(&runner, &PlaylistRunner::PlayingChanged, m_playlist, &PlaylistPanel::SetPlaying);
+    connect(&runner, &PlaylistRunner::PlayingChanged, m_editor, &EntryEditor::SetPlaying);
+    connect(&runner, &PlaylistRunner::TestPlayingChanged, m_editor, &EntryEditor::SetTestPlaying);
+    connect(m_editor, &EntryEditor::TestPlayClicked, &runner,
+            [this, &runner] { runner.ToggleTestPlay(m_editor->Values()); });
 
     SetSimulationSink(m_emulation->Simulation());
     SetStatusSink(this);
+    SetMovieInfoSink(this);
 }
 
 frmMain::~frmMain()
 {
     SetSimulationSink(nullptr);
     SetStatusSink(nullptr);
+    SetMovieInfoSink(nullptr);
 }
 
 LedSimulation *frmMain::Simulation() const
 {
     return m_emulation->Simulation();
+}
+
+void frmMain::SelectEditorDefaults()
+{
+    m_editor->SelectDefaults();
+}
+
+void frmMain::ShowAboutNotice(const QString &notice)
+{
+    auto *label = statusBar()->findChild<QLabel *>(QStringLiteral("lblCopy"));
+    if (!label) {
+        label = new QLabel(statusBar());
+        label->setObjectName(QStringLiteral("lblCopy"));
+        label->setEnabled(false); // quiet, like a caption
+        statusBar()->addPermanentWidget(label);
+    }
+    label->setText(notice);
+}
+
+void frmMain::FillMovieList()
+{
+    m_editor->FillMovieList();
 }
 
 void frmMain::ShowStatus(const QString &text)
@@ -83,4 +125,11 @@ void frmMain::changeEvent(QEvent *event)
         hide();
         setWindowState(windowState() & ~Qt::WindowMinimized);
     });
+}
+
+void frmMain::ShowMovieInfo(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_emulation->MovieInfo()->setPlainText(shown);
 }

@@ -1,64 +1,122 @@
 #pragma once
 
 #include "display/FrameSinks.h"
+#include "display/modQuarnoleds.h"
+#include "log/DebugLog.h"
 #include "log/UserMessages.h"
 
 #include <QList>
-#include <QString>
+#include <QStringList>
 
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
-// Test doubles for the frame output's receivers and the message boxes.
+// Test stand-ins for the simulation, the plug-ins, the status bar, the debug log and the
+// message boxes: they record what the engine hands them. Each installs itself while it lives.
 
 class RecordingSimulation : public SimulationSink
 {
 public:
-    bool showing = true;
-    std::vector<LedFrame> frames;
+    RecordingSimulation() { SetSimulationSink(this); }
+    ~RecordingSimulation() override { SetSimulationSink(nullptr); }
 
-    bool IsShowing() const override { return showing; }
-    void ShowFrame(const LedFrame &frame) override { frames.push_back(frame); }
+    bool IsShowing() const override { return Showing; }
+    void ShowFrame(const LedFrame &frame) override
+    {
+        Frames.push_back(frame);
+        if (OnFrame)
+            OnFrame(frame);
+    }
+
+    bool Showing = true; // false: the window is minimized
+    std::vector<LedFrame> Frames;
+    std::function<void(const LedFrame &)> OnFrame;
 };
 
 struct PluginDelivery
 {
-    int slot;
-    LedFrame frame;
+    int Slot;
+    LedFrame Frame;
 };
 
 class RecordingPlugins : public PluginSink
 {
 public:
-    explicit RecordingPlugins(int upperSlot = 0)
-        : upperSlot(upperSlot)
+    explicit RecordingPlugins(int upperSlot)
+        : Upper(upperSlot)
     {
+        SetPluginSink(this);
     }
-    int upperSlot;
-    std::vector<PluginDelivery> deliveries;
+    ~RecordingPlugins() override { SetPluginSink(nullptr); }
 
-    int UpperSlot() const override { return upperSlot; }
+    int UpperSlot() const override { return Upper; }
     void OutputToDevice(int slot, const LedFrame &frame) override
     {
-        deliveries.push_back({slot, frame});
+        Deliveries.push_back({slot, frame});
     }
+
+    int Upper;
+    std::vector<PluginDelivery> Deliveries;
 };
 
-struct ShownMessage
+class RecordingStatus : public StatusSink
 {
-    MessageIcon icon;
-    QString text;
-    QString caption;
+public:
+    RecordingStatus() { SetStatusSink(this); }
+    ~RecordingStatus() override { SetStatusSink(nullptr); }
+    void ShowStatus(const QString &text) override { Lines.append(text); }
+    QStringList Lines;
 };
 
+// Collects the debug log, with debug output switched on while it lives.
+class RecordingLog : public DebugLogSink
+{
+public:
+    RecordingLog()
+    {
+        DebugMode = true;
+        SetDebugLogSink(this);
+    }
+    ~RecordingLog() override
+    {
+        SetDebugLogSink(nullptr);
+        DebugMode = false;
+    }
+    void AppendLine(const QString &line) override { Lines.append(line); }
+    QStringList Lines;
+};
+
+// Collects the message boxes the user would have seen, instead of showing them.
 class RecordingMessages : public MessagePresenter
 {
 public:
-    QList<ShownMessage> shown;
+    RecordingMessages() { SetMessagePresenter(this); }
+    ~RecordingMessages() override { SetMessagePresenter(nullptr); }
     void ShowMessage(MessageIcon icon, const QString &text, const QString &caption) override
     {
-        shown.append({icon, text, caption});
+        Icons.append(icon);
+        Texts.append(text);
+        Captions.append(caption);
     }
+    void Clear()
+    {
+        Icons.clear();
+        Texts.clear();
+        Captions.clear();
+    }
+    QList<MessageIcon> Icons;
+    QStringList Texts;
+    QStringList Captions;
 };
+
+// A frame with exactly one pixel lit, so recorded frames tell where they came from.
+inline LedFrame OnePixel(int column, int row)
+{
+    LedFrame frame;
+    frame.Set(column, row, true);
+    return frame;
+}
 
 // A frame with the given columns fully lit.
 inline LedFrame FrameWithColumns(std::initializer_list<int> columns)

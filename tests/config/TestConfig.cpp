@@ -50,8 +50,7 @@ class TestConfig : public QObject
 private slots:
     void init()
     {
-        messages.shown.clear();
-        SetMessagePresenter(&messages);
+        messages.Clear();
     }
 
     void defaults()
@@ -78,7 +77,7 @@ private slots:
     {
         const ConfigRecord expected = TwoSlotDefaults();
         LoadConfig(Install("DefaultsTwoSlots.cfg"));
-        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(messages.Texts.isEmpty());
         QCOMPARE(Config, expected);
     }
 
@@ -108,7 +107,7 @@ private slots:
 
         LoadConfig(path);
         QCOMPARE(Config, written);
-        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(messages.Texts.isEmpty());
     }
 
     void foreignFilesAreIgnoredSilently_data()
@@ -121,7 +120,7 @@ private slots:
     {
         QFETCH(QString, fixture);
         LoadConfig(Install(fixture));
-        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(messages.Texts.isEmpty());
         const ConfigRecord loaded = Config;
         SetDefaultConfig();
         QCOMPARE(loaded, Config);
@@ -130,9 +129,9 @@ private slots:
     void brokenFilesAreReportedAndPartlyRead()
     {
         LoadConfig(Install("TruncatedInServerHost.cfg"));
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].icon, MessageIcon::Critical);
-        QCOMPARE(messages.shown[0].text,
+        QCOMPARE(messages.Texts.size(), 1);
+        QCOMPARE(messages.Icons[0], MessageIcon::Critical);
+        QCOMPARE(messages.Texts[0],
                  QString("Fehler beim Laden der Konfigurationsdatei:\n62: Input past end of "
                          "file\nVermutich ist die Datei korrupt."));
         // Fields before the break hold the file's values, later texts are empty and later
@@ -148,7 +147,7 @@ private slots:
     void absurdListCountDoesNotAllocate()
     {
         LoadConfig(Install("AbsurdListCount.cfg"));
-        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.Texts.size(), 1);
         QVERIFY(Config.PluginNames.isEmpty());
     }
 
@@ -156,7 +155,7 @@ private slots:
     {
         const QString path = PathOf(QStringLiteral("fresh.cfg"));
         LoadConfig(path);
-        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(messages.Texts.isEmpty());
         QVERIFY(QFile::exists(path));
         QCOMPARE(QFile(path).size(), 0);
         QCOMPARE(Config.InputMode, InputModeNames[0]);
@@ -183,8 +182,8 @@ private slots:
         QVERIFY(!error.isEmpty());
 
         LoadConfig(path);
-        QCOMPARE(messages.shown.size(), 1);
-        QVERIFY(messages.shown[0].text.startsWith("Fehler beim Laden der Konfigurationsdatei:\n75: "));
+        QCOMPARE(messages.Texts.size(), 1);
+        QVERIFY(messages.Texts[0].startsWith("Fehler beim Laden der Konfigurationsdatei:\n75: "));
     }
 };
 

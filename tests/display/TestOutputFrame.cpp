@@ -20,10 +20,9 @@ private slots:
         LastFrame.Clear();
         TransitionPending = false;
         TransitionType = 0;
-        simulation = RecordingSimulation();
-        plugins = RecordingPlugins(2);
-        SetSimulationSink(&simulation);
-        SetPluginSink(&plugins);
+        simulation.Frames.clear();
+        simulation.Showing = true;
+        plugins.Deliveries.clear();
     }
 
     void deliversToEveryActiveSlotInOrderAndClears()
@@ -33,11 +32,11 @@ private slots:
         const LedFrame shown = CurrentFrame;
         OutputFrame(false, false);
 
-        QCOMPARE(simulation.frames.size(), size_t(1));
-        QCOMPARE(simulation.frames[0], shown);
-        QCOMPARE(plugins.deliveries.size(), size_t(1));
-        QCOMPARE(plugins.deliveries[0].slot, 2);
-        QCOMPARE(plugins.deliveries[0].frame, shown);
+        QCOMPARE(simulation.Frames.size(), size_t(1));
+        QCOMPARE(simulation.Frames[0], shown);
+        QCOMPARE(plugins.Deliveries.size(), size_t(1));
+        QCOMPARE(plugins.Deliveries[0].Slot, 2);
+        QCOMPARE(plugins.Deliveries[0].Frame, shown);
         QCOMPARE(LastFrame, shown);
         QCOMPARE(CurrentFrame, LedFrame());
     }
@@ -50,16 +49,16 @@ private slots:
         const LedFrame produced = CurrentFrame;
 
         OutputFrame(false, false);
-        QVERIFY(simulation.frames.empty());
-        QVERIFY(plugins.deliveries.empty());
+        QVERIFY(simulation.Frames.empty());
+        QVERIFY(plugins.Deliveries.empty());
         QCOMPARE(CurrentFrame, produced);
         QCOMPARE(LastFrame, LedFrame());
         QVERIFY(TransitionPending);
 
         TransitionPending = false;
         OutputFrame(true, false);
-        QCOMPARE(simulation.frames.size(), size_t(1));
-        QCOMPARE(plugins.deliveries.size(), size_t(2));
+        QCOMPARE(simulation.Frames.size(), size_t(1));
+        QCOMPARE(plugins.Deliveries.size(), size_t(2));
     }
 
     void disabledOutputStillFollowsLastFrameAndKeepsCurrent()
@@ -70,18 +69,18 @@ private slots:
         CurrentFrame.Set(5, 5, true);
         OutputFrame(false, false);
 
-        QVERIFY(simulation.frames.empty());
-        QVERIFY(plugins.deliveries.empty());
+        QVERIFY(simulation.Frames.empty());
+        QVERIFY(plugins.Deliveries.empty());
         QVERIFY(CurrentFrame.IsLit(2, 2) && CurrentFrame.IsLit(5, 5));
         QCOMPARE(LastFrame, CurrentFrame);
     }
 
     void minimizedSimulationIsSkippedButPluginsGetTheFrame()
     {
-        simulation.showing = false;
+        simulation.Showing = false;
         OutputFrame(false, false);
-        QVERIFY(simulation.frames.empty());
-        QCOMPARE(plugins.deliveries.size(), size_t(2));
+        QVERIFY(simulation.Frames.empty());
+        QCOMPARE(plugins.Deliveries.size(), size_t(2));
     }
 
     void noActiveSlotStillClears()
@@ -89,8 +88,8 @@ private slots:
         Config.PluginActive = {false, false, false};
         CurrentFrame.Set(9, 3, true);
         OutputFrame(false, false);
-        QVERIFY(simulation.frames.empty());
-        QVERIFY(plugins.deliveries.empty());
+        QVERIFY(simulation.Frames.empty());
+        QVERIFY(plugins.Deliveries.empty());
         QCOMPARE(CurrentFrame, LedFrame());
     }
 
@@ -98,15 +97,15 @@ private slots:
     {
         CurrentFrame.At(4, 4) = 1; // not a proper True
         OutputFrame(false, false);
-        QCOMPARE(plugins.deliveries[0].frame.At(4, 4), LedBool(1));
+        QCOMPARE(plugins.Deliveries[0].Frame.At(4, 4), LedBool(1));
     }
 
     void slotsBeyondTheActivationListAreInactive()
     {
         Config.PluginActive = {true};
         OutputFrame(false, false);
-        QCOMPARE(simulation.frames.size(), size_t(1));
-        QVERIFY(plugins.deliveries.empty());
+        QCOMPARE(simulation.Frames.size(), size_t(1));
+        QVERIFY(plugins.Deliveries.empty());
     }
 
     void clicksToggleCellsAndKeepThePicture_data()
@@ -128,11 +127,11 @@ private slots:
 
         ToggleCell(cell);
         QVERIFY(CurrentFrame.IsLit(column, row));
-        QVERIFY(simulation.frames.back().IsLit(column, row));
+        QVERIFY(simulation.Frames.back().IsLit(column, row));
         ToggleCell(cell);
         QCOMPARE(CurrentFrame, LedFrame());
-        QCOMPARE(simulation.frames.size(), size_t(2));
-        QCOMPARE(simulation.frames.back(), LedFrame());
+        QCOMPARE(simulation.Frames.size(), size_t(2));
+        QCOMPARE(simulation.Frames.back(), LedFrame());
     }
 };
 

@@ -19,7 +19,7 @@ class TestTransitions : public QObject
     {
         CurrentFrame = from;
         OutputFrame(false, false);
-        simulation.frames.clear();
+        simulation.Frames.clear();
         TransitionType = type;
         TransitionPending = true;
         CurrentFrame = to;
@@ -32,8 +32,7 @@ private slots:
         SetDefaultConfig();
         Config.PluginActive = {true};
         TransitionPending = false;
-        simulation = RecordingSimulation();
-        SetSimulationSink(&simulation);
+        simulation.Frames.clear();
         SetTransitionRandom({});
     }
 
@@ -62,15 +61,15 @@ private slots:
         // Dark to fully lit: every step adds its columns to the picture of the step before.
         Play(quint8(type), LedFrame(), FullFrame());
 
-        QCOMPARE(simulation.frames.size(), size_t(steps.size() + 1));
+        QCOMPARE(simulation.Frames.size(), size_t(steps.size() + 1));
         LedFrame expected;
         for (int k = 0; k < steps.size(); ++k) {
             for (int column : steps[k])
                 for (int row = 1; row <= 8; ++row)
                     expected.Set(column, row, true);
-            QCOMPARE(simulation.frames[size_t(k)], expected);
+            QCOMPARE(simulation.Frames[size_t(k)], expected);
         }
-        QCOMPARE(simulation.frames.back(), FullFrame()); // the target is shown again
+        QCOMPARE(simulation.Frames.back(), FullFrame()); // the target is shown again
         QCOMPARE(LastFrame, FullFrame());
     }
 
@@ -82,8 +81,8 @@ private slots:
             first.Set(9, row, false);
             first.Set(10, row, false);
         }
-        QCOMPARE(simulation.frames.front(), first);
-        QCOMPARE(simulation.frames[8], LedFrame());
+        QCOMPARE(simulation.Frames.front(), first);
+        QCOMPARE(simulation.Frames[8], LedFrame());
     }
 
     void singlePixelsChangeOnePixelPerStep()
@@ -93,17 +92,17 @@ private slots:
         start.Set(5, 3, true); // equal in both pictures: its step repeats the picture before
         Play(TransitionSinglePixels, start, target);
 
-        QCOMPARE(simulation.frames.size(), size_t(145));
+        QCOMPARE(simulation.Frames.size(), size_t(145));
         LedFrame previous = start;
         int unchangedSteps = 0;
         for (size_t k = 0; k < 144; ++k) {
             int differences = 0;
             for (int c = 1; c <= 18; ++c)
                 for (int r = 1; r <= 8; ++r)
-                    differences += simulation.frames[k].At(c, r) != previous.At(c, r);
+                    differences += simulation.Frames[k].At(c, r) != previous.At(c, r);
             QVERIFY(differences <= 1);
             unchangedSteps += differences == 0;
-            previous = simulation.frames[k];
+            previous = simulation.Frames[k];
         }
         QCOMPARE(previous, target);
         // 144 pixels, 32 of them lit in the target, one lit in both: 113 steps change nothing.
@@ -129,7 +128,7 @@ private slots:
             return value;
         });
         Play(TransitionRandom, LedFrame(), FullFrame());
-        QCOMPARE(simulation.frames.size(), size_t(deliveries));
+        QCOMPARE(simulation.Frames.size(), size_t(deliveries));
     }
 
     void noneAndUnknownTypesShowOnlyTheTarget_data()
@@ -142,8 +141,8 @@ private slots:
     {
         QFETCH(int, type);
         Play(quint8(type), LedFrame(), FullFrame());
-        QCOMPARE(simulation.frames.size(), size_t(1));
-        QCOMPARE(simulation.frames[0], FullFrame());
+        QCOMPARE(simulation.Frames.size(), size_t(1));
+        QCOMPARE(simulation.Frames[0], FullFrame());
     }
 };
 

@@ -3,6 +3,8 @@
 #include "gui/LedSimulation.h"
 #include "gui/OleColors.h"
 #include "gui/frmMain.h"
+#include "playback/PlaylistRunner.h"
+#include "playlists/PlaylistModel.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -13,6 +15,8 @@ class TestLedSimulation : public QObject
 {
     Q_OBJECT
 
+    PlaylistModel playlist;
+    PlaylistRunner runner {playlist};
     frmMain *window = nullptr;
     LedSimulation *leds = nullptr;
 
@@ -22,7 +26,7 @@ private slots:
         SetDefaultConfig();
         Config.PluginActive = {true};
         CurrentFrame.Clear();
-        window = new frmMain;
+        window = new frmMain(runner);
         window->resize(900, 600);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -2,10 +2,8 @@
 #include "config/ConfigRecord.h"
 #include "shell/ApplyConfig.h"
 #include "shell/CommandLine.h"
-#include "shell/DisplayFont.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,8 +22,6 @@ private slots:
     void applyConfig();
     void applyConfigWithoutServices();
 
-    void displayFont_data();
-    void displayFont();
 };
 
 void TestShell::commandLine_data()
@@ -170,64 +166,7 @@ void TestShell::applyConfigWithoutServices()
     Config.InputMode = InputModeNames[1];
     Config.RemoteEnabled = true;
     ApplyConfig();
-    QCOMPARE(log.lines, QStringList { "Binding remote control interface" });
-}
-
-void TestShell::displayFont_data()
-{
-    QTest::addColumn<bool>("knownToSystem");
-    QTest::addColumn<QString>("fixture"); // copied as QPZ.bdf, none when empty
-    QTest::addColumn<bool>("added");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("messages");
-
-    const QString checking = QStringLiteral("Checking for QPZ-Font");
-    QTest::newRow("installed system-wide")
-        << true << "TwoGlyphQPZFont.bdf" << false << QStringList { checking } << QStringList {};
-    QTest::newRow("added from the program folder")
-        << false << "TwoGlyphQPZFont.bdf" << true
-        << QStringList { checking, "Trying to install QPZ-Font", "Installed QPZ-Font" }
-        << QStringList {};
-    QTest::newRow("file missing")
-        << false << "" << false << QStringList { checking }
-        << QStringList { "Die Schriftart-Datei 'QPZ.bdf' konnte nicht im Programmverzeichnis "
-                         "gefunden werden." };
-    QTest::newRow("file damaged")
-        << false << "NotAFont.bdf" << false
-        << QStringList { checking, "Trying to install QPZ-Font",
-                         "Die Schriftart-Datei 'QPZ.bdf' konnte nicht geladen werden." }
-        << QStringList {};
-}
-
-void TestShell::displayFont()
-{
-    QFETCH(bool, knownToSystem);
-    QFETCH(QString, fixture);
-    QFETCH(bool, added);
-
-    QTemporaryDir folder;
-    if (!fixture.isEmpty())
-        QVERIFY(QFile::copy(QStringLiteral(QPZ_TEST_DATA "/shell/") + fixture,
-                            folder.filePath(QStringLiteral("QPZ.bdf"))));
-    RecordingLog log;
-    RecordingMessages messages;
-    // Without the system's answer faked, the real font lookup decides (no "QPZ" is installed).
-    const DisplayFont::FontExistsCheck fontExists = knownToSystem
-        ? DisplayFont::FontExistsCheck([](const QString &) { return true; })
-        : DisplayFont::FontExistsCheck();
-
-    DisplayFont font;
-    font.Install(folder.path(), fontExists);
-    QCOMPARE(font.FontAdded(), added);
-    QTEST(log.lines, "lines");
-    QTEST(messages.texts, "messages");
-    if (!messages.icons.isEmpty())
-        QCOMPARE(messages.icons.at(0), MessageIcon::Exclamation);
-    QCOMPARE(QFontDatabase::families().contains(DisplayFont::FamilyName), added);
-
-    font.Remove();
-    QVERIFY(!font.FontAdded());
-    QVERIFY(!QFontDatabase::families().contains(DisplayFont::FamilyName));
+    QCOMPARE(log.Lines, QStringList { "Binding remote control interface" });
 }
 
 QTEST_MAIN(TestShell)

@@ -5,6 +5,8 @@
 #include "display/modQuarnoleds.h"
 #include "gui/frmDebug.h"
 #include "gui/frmMain.h"
+#include "playback/PlaylistRunner.h"
+#include "playlists/PlaylistModel.h"
 #include "platform/PowerMonitor.h"
 #include "playback/PlaybackFlags.h"
 #include "shell/ApplyConfig.h"
@@ -74,6 +76,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<RecordingMessages> m_messages;
+    PlaylistModel m_playlist;
+    PlaylistRunner m_runner {m_playlist};
     std::unique_ptr<frmMain> m_window;
     std::unique_ptr<FakePower> m_power;
     std::unique_ptr<Shell> m_shell;
@@ -85,7 +89,7 @@ void TestShellSequence::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     m_messages = std::make_unique<RecordingMessages>();
-    m_window = std::make_unique<frmMain>();
+    m_window = std::make_unique<frmMain>(m_runner);
     m_power = std::make_unique<FakePower>();
     m_ends = 0;
     StopPlaylist = false;
@@ -210,7 +214,7 @@ void TestShellSequence::startUpRunsItsStepsInOrder()
     QCOMPARE(m_shell->debugWindow->windowTitle(), QStringLiteral("Debugging-Ausgabe"));
     QVERIFY(m_shell->debugWindow->isVisible());
     QVERIFY(m_window->isVisible());
-    QVERIFY(m_messages->texts.isEmpty());
+    QVERIFY(m_messages->Texts.isEmpty());
     QCOMPARE(m_ends, 0);
 }
 
@@ -292,8 +296,8 @@ void TestShellSequence::missingProgramFolderNeitherStopsNorHangs()
     SetDefaultConfig();
 
     RunStartUp(*m_shell);
-    QCOMPARE(m_messages->icons, (QList { MessageIcon::Critical, MessageIcon::Exclamation }));
-    QVERIFY(m_messages->texts.at(0).startsWith(
+    QCOMPARE(m_messages->Icons, (QList { MessageIcon::Critical, MessageIcon::Exclamation }));
+    QVERIFY(m_messages->Texts.at(0).startsWith(
         QStringLiteral("Fehler beim Laden der Konfigurationsdatei:")));
     QVERIFY(!m_shell->debugWindow);
     QVERIFY(Config.PluginActive.at(0)); // the simulation shows frames without a plug-in host
@@ -316,8 +320,8 @@ void TestShellSequence::debugWindowDropsLinesOnceClosed()
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->currentRow(), 1);
     emit list->itemDoubleClicked(list->item(1));
-    QCOMPARE(messages.texts, QStringList { "a line too long for the window" });
-    QCOMPARE(messages.icons.at(0), MessageIcon::Information);
+    QCOMPARE(messages.Texts, QStringList { "a line too long for the window" });
+    QCOMPARE(messages.Icons.at(0), MessageIcon::Information);
 
     window.close();
     DebugLog(QStringLiteral("after closing"));

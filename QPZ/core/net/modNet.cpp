@@ -220,7 +220,7 @@ void ConnectTafelwerk()
 {
     if (!KeptConnectionConfigured() || Config.ServerPort < 0 || Config.ServerPort > 65535)
         return;
-    DebugLog(QStringLiteral("Trying to connect to Tafelwerk"));
+    // The start-up sequence writes "Trying to connect to Tafelwerk" before it calls this.
     QTcpSocket &connection = wskMain();
     if (connection.state() != QAbstractSocket::UnconnectedState)
         connection.abort();

@@ -5,6 +5,8 @@
 #include "display/Transitions.h"
 #include "display/modQuarnoleds.h"
 #include "gui/frmMain.h"
+#include "playback/PlaylistRunner.h"
+#include "playlists/PlaylistModel.h"
 #include "timing/Pacing.h"
 
 #include <QApplication>
@@ -64,7 +66,9 @@ int main(int argc, char *argv[])
     SetDefaultConfig();
     Config.PluginActive = QList<bool>(6, true);
 
-    frmMain window;
+    PlaylistModel playlist;
+    PlaylistRunner runner(playlist);
+    frmMain window(runner);
     window.show();
     CountingPlugins plugins;
     SetPluginSink(&plugins);
