@@ -1,5 +1,8 @@
+#include "QuitSignals.h"
+#include "api/PluginSlots.h"
 #include "config/ConfigRecord.h"
 #include "config/modConfig.h"
+#include "display/modQuarnoleds.h"
 #include "gui/MessageBoxPresenter.h"
 #include "gui/frmMain.h"
 
@@ -16,10 +19,15 @@ int main(int argc, char *argv[])
     SetMessagePresenter(&messages);
 
     LoadConfig();
-    Config.PluginActive[0] = true; // the simulation
+    StartPluginSlots();
+    CloseOnQuitSignals(&mainWindow);
 
     mainWindow.show();
     const int result = app.exec();
     SaveConfig();
+    // The display goes dark before the plug-ins save their activation and stop.
+    CurrentFrame.Clear();
+    OutputFrame(false, false);
+    StopPluginSlots();
     return result;
 }
