@@ -17,10 +17,10 @@ int main(int argc, char *argv[])
     frmMain mainWindow;
     MessageBoxPresenter messages(&mainWindow);
     SetMessagePresenter(&messages);
+    CloseOnQuitSignals(&mainWindow);
 
     LoadConfig();
     StartPluginSlots();
-    CloseOnQuitSignals(&mainWindow);
 
     mainWindow.show();
     const int result = app.exec();

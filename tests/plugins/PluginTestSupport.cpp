@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
 
@@ -86,6 +87,17 @@ void OnNextModal(std::function<void(QWidget *)> action, QWidget *skip)
             action(modal);
     });
     timer->start(10);
+}
+
+void CloseNextMessageBox(QStringList *texts, QWidget *skip)
+{
+    OnNextModal(
+        [texts](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal))
+                texts->append(box->text());
+            modal->close();
+        },
+        skip);
 }
 
 void Click(QWidget *window, const char *buttonName)

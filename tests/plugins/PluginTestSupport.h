@@ -77,5 +77,7 @@ LedFrame FrameWith(std::initializer_list<std::pair<int, int>> pixels);
 // Runs action on the next modal window that opens and is not skip: the code under test opens
 // a dialog or a message box and waits in it, the action fills it in and closes it.
 void OnNextModal(std::function<void(QWidget *)> action, QWidget *skip = nullptr);
+// Closes the next message box that opens over skip and appends its text to texts.
+void CloseNextMessageBox(QStringList *texts, QWidget *skip);
 // Clicks the button with that objectName in a window.
 void Click(QWidget *window, const char *buttonName);
