@@ -50,7 +50,12 @@ frmConfig::frmConfig(QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &frmConfig::TakeValues);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // The list has no caption of its own in the classic dialog; without one it is a riddle.
+    auto *targetsLabel = new QLabel(QStringLiteral("&Ziel-Plugin:"), this);
+    targetsLabel->setBuddy(m_targets);
+
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(targetsLabel);
     layout->addWidget(m_targets);
     layout->addWidget(settings);
     layout->addLayout(delayRow);

@@ -45,7 +45,8 @@ void LoadPlugins(PluginSlots &pluginSlots, const QString &FilePattern)
     pluginSlots = PluginSlots(1);
 
     const QFileInfo pattern(FilePattern);
-    const QDir folder = pattern.dir();
+    // Absolute, because the loader searches its own library paths for a relative name.
+    const QDir folder = pattern.absoluteDir();
     const QStringList files = folder.entryList({ pattern.fileName() }, QDir::Files, QDir::Name);
     QStringList reportedNames;
     for (const QString &fileName : files) {

@@ -3,7 +3,6 @@
 #include "HostServices.h"
 #include "OutputPlugin.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>

@@ -190,12 +190,21 @@ void TestLagwerk::twoDelayPluginsDoNotLoadEachOther()
 void TestLagwerk::failingTargetIsPassedOnAndReportedOnce()
 {
     // Its own list: 1 clsInitThrows, 2 clsOutputThrows, 3 its own copy.
-    const PluginFolder folder({ "FaultyMembers.out.so", "Lagwerk.out.so" });
+    const PluginFolder folder({ "FaultyMembers.out.so", "Lagwerk.out.so", "NotALibrary.out.so" });
     m_settings->Set("Lagwerk.out.so", "UsePlugin", "2");
     m_settings->Set("Lagwerk.out.so", "Size", "1");
     StartPluginSlots(folder.Path());
     QCOMPARE(Config.PluginNames.value(3), QStringLiteral("Lagwerk"));
     Config.PluginActive = { false, false, false, true };
+
+    // Its own host's messages and news reach the player's, like the player's own.
+    QCOMPARE(m_messages.shown.size(), 2);
+    QCOMPARE(m_messages.shown[1].text,
+             "Fehler beim Registrieren des Plugins '" + folder.FilePath("NotALibrary.out.so")
+                 + "'.");
+    QCOMPARE(m_messages.shown[1].caption, QStringLiteral("QPZ Plugin Manager"));
+    QCOMPARE(m_status.shown.filter("Lagwerk: Plugin 'clsInitThrows'").size(), 1);
+    m_messages.shown.clear();
     m_status.shown.clear();
 
     DeliverNumbered(5);
