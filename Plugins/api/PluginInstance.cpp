@@ -13,20 +13,21 @@ enum class Arg { String, Frame, Byte, Bool };
 struct MemberSpec
 {
     const char *name;
-    std::initializer_list<Arg> args;
+    int argCount;
+    std::array<Arg, 2> args;
     bool required;
 };
 
 const std::array<MemberSpec, PluginInstance::MemberCount> Specs = { {
-    { "PluginName", {}, true },
-    { "Init", { Arg::String, Arg::String }, true },
-    { "Term", {}, true },
-    { "Configure", {}, true },
-    { "OutputToDevice", { Arg::Frame }, true },
-    { "SetData", { Arg::Byte, Arg::Bool }, false },
-    { "SetClock", { Arg::Bool }, false },
-    { "SetStrobe", { Arg::Bool }, false },
-    { "SetOE", { Arg::Bool }, false },
+    { "PluginName", 0, {}, true },
+    { "Init", 2, { Arg::String, Arg::String }, true },
+    { "Term", 0, {}, true },
+    { "Configure", 0, {}, true },
+    { "OutputToDevice", 1, { Arg::Frame }, true },
+    { "SetData", 2, { Arg::Byte, Arg::Bool }, false },
+    { "SetClock", 1, { Arg::Bool }, false },
+    { "SetStrobe", 1, { Arg::Bool }, false },
+    { "SetOE", 1, { Arg::Bool }, false },
 } };
 
 bool Accepts(Arg arg, const QByteArray &type)
@@ -49,11 +50,10 @@ bool Matches(const QMetaMethod &method, int member)
 {
     const MemberSpec &spec = Specs[size_t(member)];
     const QList<QByteArray> types = method.parameterTypes();
-    if (types.size() != qsizetype(spec.args.size()))
+    if (types.size() != spec.argCount)
         return false;
-    auto type = types.cbegin();
-    for (Arg arg : spec.args)
-        if (!Accepts(arg, *type++))
+    for (int i = 0; i < spec.argCount; ++i)
+        if (!Accepts(spec.args[size_t(i)], types[i]))
             return false;
     // PluginName's text is the one result the host uses.
     return member != PluginInstance::MemberPluginName || qstrcmp(method.typeName(), "QString") == 0;
