@@ -1,3 +1,4 @@
+#include "api/PluginSlots.h"
 #include "app/Shell.h"
 #include "config/ConfigRecord.h"
 #include "gui/MessageBoxPresenter.h"
@@ -28,11 +29,14 @@ void PlugInSubsystems(Shell &shell, frmMain &mainWindow, PlaylistModel &playlist
     hooks.ShowAboutNotice = [&mainWindow](const QString &notice) {
         mainWindow.ShowAboutNotice(notice);
     };
+    hooks.LoadPlugins = [&shell] { FindPluginSlots(shell.programFolder); };
+    hooks.InstallPlugins = [] { InstallPluginSlots(); };
     hooks.ConnectDisplayServer = [] { ConnectTafelwerk(); };
     hooks.LoadPlaylist = [&playlist](const QString &path) { LoadPlaylist(playlist, path); };
     hooks.StartPlayback = [&runner] { runner.TogglePlay(); };
     hooks.CurrentPlaylistPath = [] { return CurrentPlaylistPath; };
     hooks.CloseDisplayServer = [] { DisconnectTafelwerk(); };
+    hooks.ShutdownPlugins = [] { StopPluginSlots(); };
 
     ConfigHooks().RefillMovieList = [&mainWindow](const QString &) {
         mainWindow.FillMovieList();
