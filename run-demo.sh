@@ -8,8 +8,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat >&2 <<MSG
 QPZ is built, but there is no display to show its window on.
 Start it on a virtual X server instead:
-  xvfb-run -a $root/build/bin/qpz $root/build/bin/movies/demo.qpp NOHIDE
+  xvfb-run -a $root/build/bin/qpz demo.qpp NOHIDE
 MSG
   exit 1
 fi
-exec "$root/build/bin/qpz" "$root/build/bin/movies/demo.qpp" NOHIDE "$@"
+exec "$root/build/bin/qpz" demo.qpp NOHIDE "$@"

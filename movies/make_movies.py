@@ -295,14 +295,19 @@ MOVIES = [
     ("banner.qlm", "QPZ-Banner", "Der Schriftzug QPZ läuft durch.", banner),
 ]
 
-# (movie file, repetitions, boost, transition caption)
+# Movie entries: (movie file, repetitions, boost, transition caption).
+# Generator entries: (special name, description, duration, transition caption).
+SCROLL = "[scroll|Hallo Welt - schöne Grüße vom QPZ!|R->L|165|QPZ, 6pt, N]"
 DEMO = [
     ("banner.qlm", 1, 0, "[Kein]"),
+    (SCROLL, "(Scrolltext: Hallo Welt - schöne Grüße vom QPZ! | R->L)", "-", "Blende öffnen"),
     ("herzschlag.qlm", 2, 0, "Blende öffnen"),
     ("regen.qlm", 1, 0, "Wischen (Links->Rechts)"),
+    ("[clock 1]", "(Digitaluhr)", "10s", "Wischen (Rechts->Links)"),
     ("lauflicht.qlm", 2, 50, "Einzelne Pixel"),
     ("schlange.qlm", 1, 0, "Wischen (Rechts->Links)"),
     ("wellen.qlm", 2, 0, "Blende schließen"),
+    ("[clock 2]", "(Binäruhr)", "10s", "Einzelne Pixel"),
     ("feuerwerk.qlm", 1, 0, "Zufällig"),
     ("spirale.qlm", 1, -50, "Blende öffnen"),
     ("pingpong.qlm", 1, 0, "Wischen (Links->Rechts)"),
@@ -311,14 +316,23 @@ DEMO = [
 ]
 
 
-def write_playlist():
+def playlist_entry(entry):
+    """The key lines of one playlist row, in the order the player writes them."""
     names = {file: name for file, name, _, _ in MOVIES}
+    if entry[0].startswith("["):
+        name, description, duration, transition = entry
+        return [f"Description={description}", f"Duration={duration}", "Repitions=-",
+                "Boost=-", f"Transition={transition}", f"Filename={name}"]
+    file, reps, boost, transition = entry
+    return [f"Description={names[file]}", "Duration=-", f"Repitions={reps}",
+            f"Boost={boost}%", f"Transition={transition}", f"Filename={file}"]
+
+
+def write_playlist():
     lines = ["[General]", "Editor=QuarnoPlayer ZORVIK V3.0.2", "Repeat=1", "Shuffle=0",
              f"EntryCount={len(DEMO)}"]
-    for i, (file, reps, boost, transition) in enumerate(DEMO, 1):
-        lines += ["", f"[Entry{i}]", "Checked=-1", f"Description={names[file]}", "Duration=-",
-                  f"Repitions={reps}", f"Boost={boost}%", f"Transition={transition}",
-                  f"Filename={file}"]
+    for i, entry in enumerate(DEMO, 1):
+        lines += ["", f"[Entry{i}]", "Checked=-1"] + playlist_entry(entry)
     (HERE / "demo.qpp").write_bytes(("\r\n".join(lines) + "\r\n").encode("cp1252"))
 
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev qt6-serialport-dev libqt6svg6 libgl-dev
   libbenchmark-dev
   xvfb xauth imagemagick trayer dbus fonts-dejavu-core
 )
