@@ -5,14 +5,16 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
 namespace {
 
-// A frame that starts this much after its planned start is late: the schedule restarts from
-// now. Smaller delays are absorbed by the following deadlines.
-constexpr double LateToleranceMs = 2.0;
+// A frame that starts more than half a frame (at least this much) after its planned start is
+// late: the schedule restarts from now. Smaller delays, a busy machine's scheduling hiccups
+// among them, are absorbed by the following deadlines without a burst of short frames.
+constexpr double MinLateToleranceMs = 2.0;
 // Sleep overshoot stays below this; the final stretch is spun.
 constexpr double SpinMarginMs = 0.3;
 // Stop handling events this long before a deadline; a precise timer fires up to ~1 ms late.
@@ -75,18 +77,21 @@ void FramePacer::BeginFrame()
 {
     // Also restarts after a wait that ended early, when the planned start still lies ahead.
     const double now = NowMs();
-    if (now < m_frameStart || now - m_frameStart > LateToleranceMs)
+    const double tolerance = std::max(MinLateToleranceMs, m_lastDurationMs / 2);
+    if (now < m_frameStart || now - m_frameStart > tolerance)
         m_frameStart = now;
 }
 
 void FramePacer::WaitFrameEnd(double durationMs, const StopPredicate &stop)
 {
+    m_lastDurationMs = durationMs;
     m_frameStart += durationMs;
     WaitUntil(m_frameStart, stop);
 }
 
 void FramePacer::SleepFrameEnd(double durationMs)
 {
+    m_lastDurationMs = durationMs;
     m_frameStart += durationMs;
     PreciseSleepUntil(m_frameStart);
 }

@@ -22,8 +22,9 @@ using StopPredicate = std::function<bool()>;
 void WaitUntil(double deadlineMs, const StopPredicate &stop = {});
 
 // Paces a sequence of frames: each frame ends at the previous frame's end plus its display
-// time. A frame that starts late (slow delivery, a long nested event) is counted from its
-// actual start instead, so lateness never causes a burst of catch-up frames.
+// time. A frame that starts more than half a frame late (slow delivery, a long nested event)
+// is counted from its actual start instead, so lateness never causes a burst of catch-up
+// frames.
 class FramePacer
 {
 public:
@@ -40,4 +41,5 @@ public:
 
 private:
     double m_frameStart;
+    double m_lastDurationMs = 0;
 };
