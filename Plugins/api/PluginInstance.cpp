@@ -10,7 +10,7 @@ namespace {
 // Parameter forms the contract allows, as moc normalises them ("const QString &" is "QString").
 enum class Arg { String, Frame, Byte, Bool };
 
-struct MemberSpec
+struct MemberSignature
 {
     const char *name;
     int argCount;
@@ -18,7 +18,7 @@ struct MemberSpec
     bool required;
 };
 
-const std::array<MemberSpec, PluginInstance::MemberCount> Specs = { {
+const std::array<MemberSignature, PluginInstance::MemberCount> Signatures = { {
     { "PluginName", 0, {}, true },
     { "Init", 2, { Arg::String, Arg::String }, true },
     { "Term", 0, {}, true },
@@ -48,12 +48,12 @@ bool Accepts(Arg arg, const QByteArray &type)
 
 bool Matches(const QMetaMethod &method, int member)
 {
-    const MemberSpec &spec = Specs[size_t(member)];
+    const MemberSignature &signature = Signatures[size_t(member)];
     const QList<QByteArray> types = method.parameterTypes();
-    if (types.size() != spec.argCount)
+    if (types.size() != signature.argCount)
         return false;
-    for (int i = 0; i < spec.argCount; ++i)
-        if (!Accepts(spec.args[size_t(i)], types[i]))
+    for (int i = 0; i < signature.argCount; ++i)
+        if (!Accepts(signature.args[size_t(i)], types[i]))
             return false;
     // PluginName's text is the one result the host uses.
     return member != PluginInstance::MemberPluginName || qstrcmp(method.typeName(), "QString") == 0;
@@ -73,14 +73,14 @@ std::unique_ptr<PluginInstance> PluginInstance::Adopt(QObject *object, QString *
     std::unique_ptr<PluginInstance> instance(new PluginInstance(object));
     const QMetaObject *meta = object->metaObject();
     for (int member = 0; member < MemberCount; ++member) {
-        const MemberSpec &spec = Specs[size_t(member)];
+        const MemberSignature &signature = Signatures[size_t(member)];
         QByteArray mismatch;
         for (int i = 0; i < meta->methodCount(); ++i) {
             const QMetaMethod method = meta->method(i);
             if (method.methodType() != QMetaMethod::Method
                 && method.methodType() != QMetaMethod::Slot)
                 continue;
-            if (qstricmp(method.name().constData(), spec.name) != 0)
+            if (qstricmp(method.name().constData(), signature.name) != 0)
                 continue;
             if (Matches(method, member)) {
                 instance->m_methods[size_t(member)] = method;
@@ -88,12 +88,12 @@ std::unique_ptr<PluginInstance> PluginInstance::Adopt(QObject *object, QString *
             }
             mismatch = method.methodSignature();
         }
-        if (spec.required && !instance->m_methods[size_t(member)].isValid()) {
+        if (signature.required && !instance->m_methods[size_t(member)].isValid()) {
             if (error) {
                 *error = mismatch.isEmpty()
                     ? QStringLiteral("class %1 has no member %2")
                           .arg(QString::fromLatin1(meta->className()),
-                               QString::fromLatin1(spec.name))
+                               QString::fromLatin1(signature.name))
                     : QStringLiteral(
                           "class %1 declares %2 with other parameters than the contract's")
                           .arg(QString::fromLatin1(meta->className()),
@@ -116,14 +116,14 @@ bool PluginInstance::Call(Member member, QGenericReturnArgument result, QString 
             return true;
         if (error)
             *error = QStringLiteral("%1 could not be called")
-                         .arg(QString::fromLatin1(Specs[member].name));
+                         .arg(QString::fromLatin1(Signatures[member].name));
     } catch (const std::exception &exception) {
         if (error)
             *error = QString::fromLocal8Bit(exception.what());
     } catch (...) {
         if (error)
             *error = QStringLiteral("unknown exception in %1")
-                         .arg(QString::fromLatin1(Specs[member].name));
+                         .arg(QString::fromLatin1(Signatures[member].name));
     }
     return false;
 }
