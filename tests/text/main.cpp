@@ -1,6 +1,6 @@
-#include "tst_font.h"
-#include "tst_scroll.h"
-#include "tst_scrollentry.h"
+#include "TestFont.h"
+#include "TestScroll.h"
+#include "TestScrollEntry.h"
 
 #include <QGuiApplication>
 #include <QTest>

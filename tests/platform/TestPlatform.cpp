@@ -254,4 +254,4 @@ void TestPlatform::windowStaysReachableWithoutTray()
 }
 
 QTEST_MAIN(TestPlatform)
-#include "test_platform.moc"
+#include "TestPlatform.moc"

@@ -300,4 +300,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(TestNet)
-#include "tst_net.moc"
+#include "TestNet.moc"

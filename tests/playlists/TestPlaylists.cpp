@@ -259,4 +259,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestPlaylists)
-#include "tst_playlists.moc"
+#include "TestPlaylists.moc"

@@ -347,4 +347,4 @@ void TestShellSequence::minimisingHidesOnlyWithTrayIcon()
 }
 
 QTEST_MAIN(TestShellSequence)
-#include "test_shell_sequence.moc"
+#include "TestShellSequence.moc"

@@ -105,4 +105,4 @@ private:
 };
 
 QTEST_MAIN(TestMainWindow)
-#include "tst_mainwindow.moc"
+#include "TestMainWindow.moc"

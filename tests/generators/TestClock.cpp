@@ -139,4 +139,4 @@ private slots:
 };
 
 QTEST_APPLESS_MAIN(TestClock)
-#include "tst_clock.moc"
+#include "TestClock.moc"

@@ -336,4 +336,4 @@ private:
 };
 
 QTEST_MAIN(TestPlayback)
-#include "tst_playback.moc"
+#include "TestPlayback.moc"

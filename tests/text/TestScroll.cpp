@@ -1,4 +1,4 @@
-#include "tst_scroll.h"
+#include "TestScroll.h"
 
 #include "FrameRecorder.h"
 #include "playback/PlaybackFlags.h"

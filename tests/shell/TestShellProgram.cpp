@@ -253,4 +253,4 @@ void TestShellProgram::standbyStartsCompanionAndEnds()
 }
 
 QTEST_GUILESS_MAIN(TestShellProgram)
-#include "test_shell_program.moc"
+#include "TestShellProgram.moc"

@@ -1,4 +1,4 @@
-#include "tst_scrollentry.h"
+#include "TestScrollEntry.h"
 
 #include "FrameRecorder.h"
 #include "text/ScrollEntry.h"

@@ -170,4 +170,4 @@ void TestShell::applyConfigWithoutServices()
 }
 
 QTEST_MAIN(TestShell)
-#include "test_shell.moc"
+#include "TestShell.moc"

@@ -370,4 +370,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestMovies)
-#include "tst_movies.moc"
+#include "TestMovies.moc"

@@ -1,4 +1,4 @@
-#include "tst_font.h"
+#include "TestFont.h"
 
 #include "log/DebugLog.h"
 #include "log/UserMessages.h"
