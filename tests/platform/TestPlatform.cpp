@@ -1,5 +1,5 @@
 #include "PrivateBus.h"
-#include "log/DebugLog.h"
+#include "Recorders.h"
 #include "platform/Companion.h"
 #include "platform/LogindPowerMonitor.h"
 #include "platform/SingleInstance.h"
@@ -17,24 +17,6 @@
 #include <csignal>
 
 namespace {
-
-// Collects the debug log while a test runs.
-class RecordingLog : public DebugLogSink
-{
-public:
-    RecordingLog()
-    {
-        DebugMode = true;
-        SetDebugLogSink(this);
-    }
-    ~RecordingLog() override
-    {
-        SetDebugLogSink(nullptr);
-        DebugMode = false;
-    }
-    void AppendLine(const QString &line) override { lines << line; }
-    QStringList lines;
-};
 
 qint64 PidOfFinishedProcess()
 {
@@ -236,7 +218,7 @@ void TestPlatform::standbyWithoutLoginManager()
         monitor.Start();
         monitor.ReleaseSleepDelay();
     }
-    QCOMPARE(log.lines.filter(QStringLiteral("No standby")).size(), 2);
+    QCOMPARE(log.Lines.filter(QStringLiteral("No standby")).size(), 2);
 }
 
 void TestPlatform::windowStaysReachableWithoutTray()
@@ -249,7 +231,7 @@ void TestPlatform::windowStaysReachableWithoutTray()
     QVERIFY(!tray.AddTrayIcon(&window, QStringLiteral("QuarnoPlayer ZORVIK"), false));
     QVERIFY(window.isVisible());
     QVERIFY(!tray.IsShown());
-    QCOMPARE(log.lines.size(), 1);
+    QCOMPARE(log.Lines.size(), 1);
     tray.RemoveTrayIcon();
 }
 
