@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/ConfigRecord.h"
 #include "display/FrameSinks.h"
 #include "display/modQuarnoleds.h"
 #include "log/DebugLog.h"
@@ -109,6 +110,28 @@ public:
     QStringList Texts;
     QStringList Captions;
 };
+
+// The default configuration with the simulation (slot 0) switched on and no plug-in, so every
+// frame that is output reaches a RecordingSimulation.
+inline void SetDefaultConfigWithSimulation()
+{
+    SetDefaultConfig();
+    Config.PluginActive[0] = true;
+}
+
+// A frame as eight rows of "X" (lit) and "." (dark), columns 1..18, so a failed comparison
+// shows the picture.
+inline QStringList FrameRows(const LedFrame &frame)
+{
+    QStringList rows;
+    for (int row = 1; row <= LedFrame::Rows; ++row) {
+        QString line;
+        for (int column = 1; column <= LedFrame::Columns; ++column)
+            line += frame.IsLit(column, row) ? u'X' : u'.';
+        rows << line;
+    }
+    return rows;
+}
 
 // A frame with exactly one pixel lit, so recorded frames tell where they came from.
 inline LedFrame OnePixel(int column, int row)

@@ -29,8 +29,7 @@ class TestTransitions : public QObject
 private slots:
     void init()
     {
-        SetDefaultConfig();
-        Config.PluginActive = {true};
+        SetDefaultConfigWithSimulation();
         TransitionPending = false;
         simulation.Frames.clear();
         SetTransitionRandom({});

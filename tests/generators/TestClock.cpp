@@ -1,3 +1,5 @@
+#include "Recorders.h"
+
 #include "display/modQuarnoleds.h"
 #include "generators/modClock.h"
 
@@ -5,18 +7,6 @@
 #include <QTest>
 
 namespace {
-
-QStringList FrameRows(const LedFrame &frame)
-{
-    QStringList rows;
-    for (int row = 1; row <= LedFrame::Rows; ++row) {
-        QString line;
-        for (int column = 1; column <= LedFrame::Columns; ++column)
-            line += frame.IsLit(column, row) ? u'X' : u'.';
-        rows << line;
-    }
-    return rows;
-}
 
 const QString Dark = QStringLiteral("..................");
 

@@ -1,3 +1,5 @@
+#include "Recorders.h"
+
 #include "config/ConfigRecord.h"
 #include "display/modQuarnoleds.h"
 #include "gui/LedSimulation.h"
@@ -23,8 +25,7 @@ class TestLedSimulation : public QObject
 private slots:
     void init()
     {
-        SetDefaultConfig();
-        Config.PluginActive = {true};
+        SetDefaultConfigWithSimulation();
         CurrentFrame.Clear();
         window = new frmMain(runner);
         window->resize(900, 600);

@@ -58,8 +58,7 @@ class TestMovies : public QObject
 private slots:
     void init()
     {
-        SetDefaultConfig();
-        Config.PluginActive[0] = true;
+        SetDefaultConfigWithSimulation();
         AbortItem = false;
         TransitionPending = false;
         TransitionType = 0;

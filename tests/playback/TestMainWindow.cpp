@@ -22,8 +22,7 @@ class TestMainWindow : public QObject
 private slots:
     void init()
     {
-        SetDefaultConfig();
-        Config.PluginActive[0] = true;
+        SetDefaultConfigWithSimulation();
         Config.MoviesDir = m_movies.Path();
     }
 

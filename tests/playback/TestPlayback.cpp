@@ -55,8 +55,7 @@ class TestPlayback : public QObject
 private slots:
     void init()
     {
-        SetDefaultConfig();
-        Config.PluginActive[0] = true;
+        SetDefaultConfigWithSimulation();
         Config.MoviesDir = m_movies.Path();
         CurrentPlaylistPath.clear();
         StopPlaylist = AbortItem = NextRequested = NextMovieRequested = StopEntry = false;

@@ -1,6 +1,6 @@
 #include "TestScroll.h"
 
-#include "FrameRecorder.h"
+#include "Recorders.h"
 #include "playback/PlaybackFlags.h"
 #include "text/TextSurface.h"
 #include "text/modFont.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-std::unique_ptr<FrameRecorder> recorder;
+std::unique_ptr<RecordingSimulation> recorder;
 
 const QString HalloWelt = QStringLiteral("Hallo Welt");
 
@@ -74,7 +74,8 @@ int TextWidth(const QString &text)
 void TestScroll::initTestCase()
 {
     QVERIFY(FontExists(DisplayFontFace));
-    recorder = std::make_unique<FrameRecorder>();
+    SetDefaultConfigWithSimulation();
+    recorder = std::make_unique<RecordingSimulation>();
     QFont font(DisplayFontFace);
     font.setPointSizeF(6);
     picText().SetFont(font);

@@ -1,6 +1,6 @@
 #include "TestScrollEntry.h"
 
-#include "FrameRecorder.h"
+#include "Recorders.h"
 #include "text/ScrollEntry.h"
 #include "text/TextSurface.h"
 
@@ -194,7 +194,8 @@ void TestScrollEntry::playsOrSkipsEntries()
 {
     QFETCH(QString, name);
     QFETCH(bool, played);
-    FrameRecorder recorder;
+    SetDefaultConfigWithSimulation();
+    RecordingSimulation recorder;
     picText().SetFont(QFont(QStringLiteral("Arial")));
     QCOMPARE(PlayScrollEntry(name), played);
     QCOMPARE(int(recorder.Frames.size()), played ? 1 : 0);
