@@ -1,5 +1,6 @@
+#include "Recorders.h"
+
 #include "config/ConfigRecord.h"
-#include "log/UserMessages.h"
 #include "net/modAnsiAscii.h"
 #include "net/modNet.h"
 #include "text/ScrollEntry.h"
@@ -58,17 +59,6 @@ private:
     bool m_answers;
 };
 
-struct MessageRecorder : MessagePresenter
-{
-    void ShowMessage(MessageIcon icon, const QString &text, const QString &) override
-    {
-        Messages << text;
-        Icons << icon;
-    }
-    QStringList Messages;
-    QList<MessageIcon> Icons;
-};
-
 // A command as it travels: Windows-1252, so "§" is one byte.
 QByteArray Wire(const QString &command)
 {
@@ -86,11 +76,9 @@ class TestNet : public QObject
 private slots:
     void initTestCase()
     {
-        SetMessagePresenter(&m_messages);
         // Silent servers are given up on sooner than in the program.
         timTimeout().setInterval(300);
     }
-    void cleanupTestCase() { SetMessagePresenter(nullptr); }
 
     void init()
     {
@@ -99,8 +87,7 @@ private slots:
         wskMain().abort();
         ServerBusy = false;
         ServerWarned = false;
-        m_messages.Messages.clear();
-        m_messages.Icons.clear();
+        m_messages.Clear();
     }
 
     void serverTextToAnsi_data()
@@ -163,7 +150,7 @@ private slots:
         // A kept connection serves every question; otherwise each has its own.
         QCOMPARE(server.Connections, keep ? 1 : server.Commands.size());
         QVERIFY(!ServerBusy);
-        QVERIFY(m_messages.Messages.isEmpty());
+        QVERIFY(m_messages.Texts.isEmpty());
     }
 
     // When the kept connection is down, a call connects again and is still answered.
@@ -194,7 +181,7 @@ private slots:
         Config.KeepConnection = false;
         QCOMPARE(AskTafelwerk("getvar $temp§"), QString());
         QCOMPARE(AskTafelwerk("getvar $temp§"), QString());
-        QCOMPARE(m_messages.Messages, QStringList { Unreachable });
+        QCOMPARE(m_messages.Texts, QStringList { Unreachable });
         QCOMPARE(m_messages.Icons, QList<MessageIcon> { MessageIcon::NoIcon });
         QVERIFY(ServerWarned);
         QVERIFY(!ServerBusy);
@@ -214,7 +201,7 @@ private slots:
         Config.ServerPort = server.Port();
         ConnectTafelwerk();
         QCOMPARE(AskTafelwerk("getvar $temp§"), QString());
-        QVERIFY(m_messages.Messages.isEmpty());
+        QVERIFY(m_messages.Texts.isEmpty());
         QVERIFY(!ServerWarned);
     }
 
@@ -227,7 +214,7 @@ private slots:
         Config.KeepConnection = false;
         QCOMPARE(AskTafelwerk("getvar $temp§"), QString());
         QCOMPARE(AskTafelwerk("getvar $temp§"), QString());
-        QCOMPARE(m_messages.Messages, QStringList { Unreachable });
+        QCOMPARE(m_messages.Texts, QStringList { Unreachable });
     }
 
     void nothingToAsk_data()
@@ -253,7 +240,7 @@ private slots:
         }
         QTest::qWait(20);
         QCOMPARE(server.Connections, 0);
-        QVERIFY(m_messages.Messages.isEmpty());
+        QVERIFY(m_messages.Texts.isEmpty());
     }
 
     void portOutOfRangeIsReported()
@@ -261,8 +248,8 @@ private slots:
         Config.KeepConnection = false;
         QCOMPARE(CommunicateTafelwerk(wskMain(), timTimeout(), "127.0.0.1", 70000, "getvar $a§"),
                  QString());
-        QCOMPARE(m_messages.Messages.size(), 1);
-        QVERIFY(m_messages.Messages[0].startsWith("Fehler in 'CommunicateTafelwerk' (Zeile 1): "));
+        QCOMPARE(m_messages.Texts.size(), 1);
+        QVERIFY(m_messages.Texts[0].startsWith("Fehler in 'CommunicateTafelwerk' (Zeile 1): "));
     }
 
     // An exchange that finds another one running (further down the same call stack) gives up
@@ -276,7 +263,7 @@ private slots:
         QCOMPARE(AskTafelwerk("getvar $temp§"), QString());
         QVERIFY(ServerBusy);
         QCOMPARE(server.Connections, 0);
-        QVERIFY(m_messages.Messages.isEmpty());
+        QVERIFY(m_messages.Texts.isEmpty());
     }
 
     void keptConnectionOpensAndCloses()
@@ -296,7 +283,7 @@ private slots:
     }
 
 private:
-    MessageRecorder m_messages;
+    RecordingMessages m_messages; // installed while the test object lives
 };
 
 QTEST_GUILESS_MAIN(TestNet)

@@ -1,7 +1,6 @@
 #include "TestFont.h"
 
-#include "log/DebugLog.h"
-#include "log/UserMessages.h"
+#include "Recorders.h"
 #include "text/modFont.h"
 
 #include <QFontMetrics>
@@ -11,22 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
-struct Recorder : MessagePresenter, StatusSink
-{
-    void ShowMessage(MessageIcon icon, const QString &text, const QString &) override
-    {
-        Messages << text;
-        Icons << icon;
-    }
-    void ShowStatus(const QString &text) override { Status << text; }
-    QStringList Messages;
-    QList<MessageIcon> Icons;
-    QStringList Status;
-};
-
-Recorder *recorder = nullptr;
+std::unique_ptr<RecordingMessages> messages;
+std::unique_ptr<RecordingStatus> status;
 
 // Every character the font promises: printable ASCII, the German letters, a few accented
 // letters, and the signs of everyday texts.
@@ -77,17 +66,14 @@ QPair<int, int> LitRows(const QString &text)
 
 void TestFont::initTestCase()
 {
-    recorder = new Recorder;
-    SetMessagePresenter(recorder);
-    SetStatusSink(recorder);
+    messages = std::make_unique<RecordingMessages>();
+    status = std::make_unique<RecordingStatus>();
 }
 
 void TestFont::cleanupTestCase()
 {
-    SetMessagePresenter(nullptr);
-    SetStatusSink(nullptr);
-    delete recorder;
-    recorder = nullptr;
+    messages.reset();
+    status.reset();
 }
 
 void TestFont::missingFileIsReported()
@@ -95,11 +81,11 @@ void TestFont::missingFileIsReported()
     QTemporaryDir emptyFolder;
     InstallDisplayFont(emptyFolder.path());
     QVERIFY(!FontAdded);
-    QCOMPARE(recorder->Messages,
+    QCOMPARE(messages->Texts,
              QStringList { "Die Schriftart-Datei 'QPZ.bdf' konnte nicht im Programmverzeichnis "
                            "gefunden werden." });
-    QCOMPARE(recorder->Icons.value(0), MessageIcon::Exclamation);
-    recorder->Messages.clear();
+    QCOMPARE(messages->Icons.value(0), MessageIcon::Exclamation);
+    messages->Clear();
 }
 
 void TestFont::damagedFileIsNotAdded()
@@ -107,9 +93,9 @@ void TestFont::damagedFileIsNotAdded()
     InstallDisplayFont(QStringLiteral(QPZ_TEST_DATA "/text/DamagedFont"));
     QVERIFY(!FontAdded);
     QVERIFY(!FontExists(DisplayFontFace));
-    QVERIFY(recorder->Messages.isEmpty());
-    QCOMPARE(recorder->Status.size(), 1);
-    QVERIFY(recorder->Status[0].contains("QPZ.bdf"));
+    QVERIFY(messages->Texts.isEmpty());
+    QCOMPARE(status->Lines.size(), 1);
+    QVERIFY(status->Lines[0].contains("QPZ.bdf"));
 }
 
 void TestFont::installAndRemove()
@@ -129,7 +115,7 @@ void TestFont::installAndRemove()
     // The tests after this one draw with the display font.
     InstallDisplayFont(QStringLiteral(QPZ_BIN_DIR));
     QVERIFY(FontExists(DisplayFontFace));
-    QVERIFY(recorder->Messages.isEmpty());
+    QVERIFY(messages->Texts.isEmpty());
 }
 
 void TestFont::coverage()
