@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 // Test stand-ins for the simulation, the plug-ins, the status bar, the debug log and the
@@ -138,6 +139,15 @@ inline LedFrame OnePixel(int column, int row)
 {
     LedFrame frame;
     frame.Set(column, row, true);
+    return frame;
+}
+
+// A frame with the given pixels (column, row) lit.
+inline LedFrame FrameWith(std::initializer_list<std::pair<int, int>> pixels)
+{
+    LedFrame frame;
+    for (const auto &[column, row] : pixels)
+        frame.Set(column, row, true);
     return frame;
 }
 

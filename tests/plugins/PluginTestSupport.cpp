@@ -65,14 +65,6 @@ QList<LedFrame> FramesOf(QObject *recorder)
     return frames;
 }
 
-LedFrame FrameWith(std::initializer_list<std::pair<int, int>> pixels)
-{
-    LedFrame frame;
-    for (const auto &[column, row] : pixels)
-        frame.Set(column, row, true);
-    return frame;
-}
-
 void OnNextModal(std::function<void(QWidget *)> action, QWidget *skip)
 {
     auto *timer = new QTimer;

@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 
 #include <functional>
-#include <utility>
 
 // Helpers for the plug-in tests.
 
@@ -63,9 +62,6 @@ inline QObjectList RecordersBeside(QObject *recorder)
 {
     return Ask<QObjectList>(recorder, "Siblings");
 }
-
-// A frame with the given pixels (column, row) lit.
-LedFrame FrameWith(std::initializer_list<std::pair<int, int>> pixels);
 
 // Runs action on the next modal window that opens and is not skip: the code under test opens
 // a dialog or a message box and waits in it, the action fills it in and closes it.
