@@ -5,24 +5,19 @@
 #include "api/NumericText.h"
 #include "util/TextNumbers.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace Lagwerk {
 
 frmConfig::frmConfig(QWidget *parent)
-    : QDialog(parent), m_targets(new QListWidget(this)), m_delay(new QLineEdit(this))
+    : PluginConfigDialog(QStringLiteral("Lagwerk"), parent), m_targets(new QListWidget(this)),
+      m_delay(new QLineEdit(this))
 {
-    setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("Konfiguration"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-
     m_targets->setObjectName(QStringLiteral("lstOutputPlugins"));
     m_targets->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 20);
     m_targets->setFixedHeight(fontMetrics().height() * 6);
@@ -42,14 +37,6 @@ frmConfig::frmConfig(QWidget *parent)
     delayRow->addWidget(m_delay);
     delayRow->addStretch(1);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &frmConfig::TakeValues);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     // The list has no caption of its own in the classic dialog; without one it is a riddle.
     auto *targetsLabel = new QLabel(QStringLiteral("&Ziel-Plugin:"), this);
     targetsLabel->setBuddy(m_targets);
@@ -59,8 +46,7 @@ frmConfig::frmConfig(QWidget *parent)
     layout->addWidget(m_targets);
     layout->addWidget(settings);
     layout->addLayout(delayRow);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    AddButtons(layout);
 }
 
 void frmConfig::SetClass(clsLagwerk *plugin)
@@ -93,20 +79,21 @@ void frmConfig::ConfigureSelected()
         m_plugin->ConfigureLoadedPlugin(SelectedSlot());
 }
 
+QString frmConfig::CheckValues() const
+{
+    if (!IsNumericText(m_delay->text()))
+        return QStringLiteral("Eingegebene Verzögerung ist ungültig (keine Zahl)!");
+    return {};
+}
+
 void frmConfig::TakeValues()
 {
-    if (!IsNumericText(m_delay->text())) {
-        QMessageBox::warning(this, QStringLiteral("Lagwerk"),
-                             QStringLiteral("Eingegebene Verzögerung ist ungültig (keine Zahl)!"));
-        return;
-    }
     if (m_plugin) {
         // With no candidate listed there is nothing to choose; the target stays as it was.
         if (SelectedSlot() != clsLagwerk::NoTarget)
             m_plugin->UsePlugin = SelectedSlot();
         m_plugin->Size = LenientInt(m_delay->text());
     }
-    accept();
 }
 
 } // namespace Lagwerk

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/PluginConfigDialog.h"
 
 class QLineEdit;
 class QListWidget;
@@ -10,7 +10,7 @@ namespace Lagwerk {
 
 // "Konfiguration" of the delay output: which plug-in receives the delayed frames, its own
 // settings, and the delay in frames.
-class frmConfig : public QDialog
+class frmConfig : public PluginConfigDialog
 {
     Q_OBJECT
 
@@ -23,8 +23,9 @@ public:
 private:
     int SelectedSlot() const;
     void ConfigureSelected();
-    // OK: takes the values when the delay is a number, else warns and stays open.
-    void TakeValues();
+    // The delay must be a number.
+    QString CheckValues() const override;
+    void TakeValues() override;
 
     clsLagwerk *m_plugin = nullptr;
     QListWidget *m_targets;

@@ -5,23 +5,17 @@
 #include "api/NumericText.h"
 #include "util/TextNumbers.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace UDP {
 
 frmConfig::frmConfig(QWidget *parent)
-    : QDialog(parent), m_host(new QLineEdit(this)), m_port(new QLineEdit(this))
+    : PluginConfigDialog(QStringLiteral("UDP"), parent), m_host(new QLineEdit(this)),
+      m_port(new QLineEdit(this))
 {
-    setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("Konfiguration"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-
     m_host->setObjectName(QStringLiteral("txtUDPHost"));
     m_host->setAlignment(Qt::AlignCenter);
     m_host->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 18);
@@ -41,18 +35,9 @@ frmConfig::frmConfig(QWidget *parent)
     row->addWidget(portLabel);
     row->addWidget(m_port);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &frmConfig::TakeValues);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    AddButtons(layout);
 }
 
 void frmConfig::SetClass(clsUDP *plugin)
@@ -62,21 +47,22 @@ void frmConfig::SetClass(clsUDP *plugin)
     m_port->setText(QString::number(plugin->UDPPort));
 }
 
-void frmConfig::TakeValues()
+QString frmConfig::CheckValues() const
 {
     const QString portText = m_port->text();
     // A port outside 1..65535 cannot be sent to; it is refused like text that is no number.
     const double port = LenientNumber(portText);
-    if (!IsNumericText(portText) || port < 1 || port > 65535) {
-        QMessageBox::warning(this, QStringLiteral("UDP"),
-                             QStringLiteral("Eingegebener Port ist ungültig!"));
-        return;
-    }
+    if (!IsNumericText(portText) || port < 1 || port > 65535)
+        return QStringLiteral("Eingegebener Port ist ungültig!");
+    return {};
+}
+
+void frmConfig::TakeValues()
+{
     if (m_plugin) {
-        m_plugin->UDPPort = LenientInt(portText);
+        m_plugin->UDPPort = LenientInt(m_port->text());
         m_plugin->UDPHost = m_host->text();
     }
-    accept();
 }
 
 } // namespace UDP

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/PluginConfigDialog.h"
 
 class QLineEdit;
 class clsUDP;
@@ -8,7 +8,7 @@ class clsUDP;
 namespace UDP {
 
 // "Konfiguration" of the UDP output: the destination host and port of the frames.
-class frmConfig : public QDialog
+class frmConfig : public PluginConfigDialog
 {
     Q_OBJECT
 
@@ -19,8 +19,9 @@ public:
     void SetClass(clsUDP *plugin);
 
 private:
-    // OK: takes the values when the port is a number in range, else warns and stays open.
-    void TakeValues();
+    // The port must be a number in range.
+    QString CheckValues() const override;
+    void TakeValues() override;
 
     clsUDP *m_plugin = nullptr;
     QLineEdit *m_host;
