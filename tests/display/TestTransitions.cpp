@@ -2,6 +2,7 @@
 #include "config/ConfigRecord.h"
 #include "display/Transitions.h"
 #include "display/modQuarnoleds.h"
+#include "util/Rnd.h"
 
 #include <QTest>
 
@@ -32,7 +33,7 @@ private slots:
         SetDefaultConfigWithSimulation();
         TransitionPending = false;
         simulation.Frames.clear();
-        SetTransitionRandom({});
+        SetRndSource({});
     }
 
     void columnTransitions_data()
@@ -121,7 +122,7 @@ private slots:
         QFETCH(double, draw);
         QFETCH(int, deliveries);
         bool first = true;
-        SetTransitionRandom([&] {
+        SetRndSource([&] {
             const double value = first ? draw : 0.3;
             first = false;
             return value;

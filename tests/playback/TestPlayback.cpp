@@ -5,7 +5,7 @@
 #include "movies/modQLM.h"
 #include "playback/PlaybackFlags.h"
 #include "playback/PlaylistRunner.h"
-#include "playback/Rnd.h"
+#include "util/Rnd.h"
 #include "playback/TimedLoop.h"
 #include "playback/modMain.h"
 #include "playlists/EditorValues.h"

@@ -2,20 +2,13 @@
 
 #include "display/modQuarnoleds.h"
 #include "timing/Pacing.h"
-
-#include <QRandomGenerator>
+#include "util/Rnd.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace {
-
-std::function<double()> randomSource;
-
-double Random()
-{
-    return randomSource ? randomSource() : QRandomGenerator::global()->generateDouble();
-}
 
 // One step: the previous step's picture (LastFrame) plus the step's pixels taken from the
 // target picture, delivered and held for at least the step's time, measured from its start.
@@ -55,8 +48,8 @@ void RunSinglePixels(const LedFrame &target)
         int column = 0;
         int row = 0;
         do {
-            column = int(Random() * LedFrame::Columns) + 1;
-            row = int(Random() * LedFrame::Rows) + 1;
+            column = int(Rnd() * LedFrame::Columns) + 1;
+            row = int(Rnd() * LedFrame::Rows) + 1;
         } while (changed[size_t(column)][size_t(row)]);
         changed[size_t(column)][size_t(row)] = true;
         Step(pacer, 1.0, target,
@@ -80,17 +73,12 @@ const QStringList &TransitionCaptions()
     return captions;
 }
 
-void SetTransitionRandom(std::function<double()> random)
-{
-    randomSource = std::move(random);
-}
-
 void RunTransition(quint8 Type)
 {
     if (Type == TransitionNone)
         return;
     if (Type == TransitionRandom)
-        Type = quint8(int(Random() * 5) + 1);
+        Type = quint8(int(Rnd() * 5) + 1);
 
     const LedFrame target = CurrentFrame;
     switch (Type) {

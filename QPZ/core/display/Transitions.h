@@ -4,8 +4,6 @@
 #include <QStringList>
 #include <QtGlobal>
 
-#include <functional>
-
 // The transition list; the index is the transition type that entries refer to.
 enum TransitionKind : quint8 {
     TransitionNone = 0,
@@ -24,6 +22,3 @@ const QStringList &TransitionCaptions();
 // OutputFrame with its own minimum display time. Blocks for at most ~300 ms. On return
 // CurrentFrame holds the target picture again.
 void RunTransition(quint8 Type);
-
-// The random source of the transitions, uniform in [0, 1). Tests replace it to choose.
-void SetTransitionRandom(std::function<double()> random);

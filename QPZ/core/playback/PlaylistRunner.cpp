@@ -5,7 +5,7 @@
 #include "log/DebugLog.h"
 #include "movies/MovieList.h"
 #include "playback/PlaybackFlags.h"
-#include "playback/Rnd.h"
+#include "util/Rnd.h"
 #include "playback/modMain.h"
 #include "playlists/EditorValues.h"
 #include "playlists/PlaylistModel.h"

@@ -6,7 +6,7 @@
 #include "movies/MovieList.h"
 #include "movies/PlayMovie.h"
 #include "playback/PlaybackFlags.h"
-#include "playback/Rnd.h"
+#include "util/Rnd.h"
 #include "playback/TimedLoop.h"
 #include "playlists/PlaylistFile.h"
 #include "text/ScrollEntry.h"

@@ -2,7 +2,8 @@
 
 #include <functional>
 
-// The program's pseudo-random numbers for the shuffled playlist order and random movies.
+// The program's one pseudo-random generator: the shuffled playlist order, random movies and
+// the transitions that choose at random.
 
 // A number uniform in [0, 1).
 double Rnd();

@@ -1,4 +1,4 @@
-#include "playback/Rnd.h"
+#include "util/Rnd.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
