@@ -29,9 +29,6 @@ public:
     Q_INVOKABLE bool Init(const QString &CallingAppTitle, const QString &MyFilename);
     Q_INVOKABLE bool Term();
 
-    // Where frames go now; null while a host name is still being looked up or is unknown.
-    QHostAddress RemoteAddress() const { return m_remoteAddress; }
-
 private:
     void SetUpSocket();
 

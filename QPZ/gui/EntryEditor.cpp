@@ -5,6 +5,7 @@
 #include "movies/MovieList.h"
 
 #include <QComboBox>
+#include <QMetaMethod>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -269,16 +270,20 @@ void EntryEditor::SetTestPlaying(bool playing)
     m_cmdTestPlay->setIcon(MakeButtonIcon(playing ? ButtonIcon::Stop : ButtonIcon::Test));
 }
 
-void EntryEditor::EnableEditorOperations(bool enabled)
+void EntryEditor::connectNotify(const QMetaMethod &)
 {
-    m_editorOperations = enabled;
     UpdateButtons();
+}
+
+bool EntryEditor::IsListened(void (EntryEditor::*signal)()) const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(signal));
 }
 
 void EntryEditor::UpdateButtons()
 {
-    m_cmdAdd->setEnabled(m_editorOperations);
-    m_cmdFont->setEnabled(m_editorOperations);
+    m_cmdAdd->setEnabled(IsListened(&EntryEditor::AddClicked));
+    m_cmdFont->setEnabled(IsListened(&EntryEditor::FontClicked));
     // A running playlist must not have its rows changed under it.
-    m_cmdChange->setEnabled(m_editorOperations && !m_playing);
+    m_cmdChange->setEnabled(IsListened(&EntryEditor::ChangeClicked) && !m_playing);
 }

@@ -32,17 +32,19 @@ public:
 
     void SetPlaying(bool playing);
     void SetTestPlaying(bool playing);
-    // The add, change and font buttons work once the editor's operations are connected to
-    // their signals; until then they stay disabled.
-    void EnableEditorOperations(bool enabled);
 
 signals:
+    // The add, change and font buttons are enabled only while something listens to them.
     void TestPlayClicked();
     void AddClicked();
     void ChangeClicked();
     void FontClicked();
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+
 private:
+    bool IsListened(void (EntryEditor::*signal)()) const;
     QWidget *MakeMoviePanel();
     QWidget *MakeDurationPanel();
     QWidget *MakeScrollPanel();
@@ -69,5 +71,4 @@ private:
     QPushButton *m_cmdAdd;
     QPushButton *m_cmdChange;
     bool m_playing = false;
-    bool m_editorOperations = false;
 };

@@ -39,8 +39,3 @@ QColor ToQColor(OleColor color)
         return SystemColor(color & 0xFF);
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
-
-OleColor FromQColor(const QColor &color)
-{
-    return OleColor(color.red()) | (OleColor(color.green()) << 8) | (OleColor(color.blue()) << 16);
-}

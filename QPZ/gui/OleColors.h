@@ -7,6 +7,3 @@
 // A stored 0x00BBGGRR colour, or a system colour by index when the top bit is set, as the
 // desktop's palette shows it.
 QColor ToQColor(OleColor color);
-
-// The colour a colour dialog returns, in the stored form.
-OleColor FromQColor(const QColor &color);

@@ -7,6 +7,7 @@
 #include "playlists/PlaylistModel.h"
 
 #include <QFileDialog>
+#include <QMetaMethod>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -172,19 +173,23 @@ void PlaylistPanel::SetPlaying(bool playing)
     UpdateButtons();
 }
 
-void PlaylistPanel::EnableRowOperations(bool enabled)
+void PlaylistPanel::connectNotify(const QMetaMethod &)
 {
-    m_rowOperations = enabled;
     UpdateButtons();
+}
+
+bool PlaylistPanel::IsListened(void (PlaylistPanel::*signal)()) const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(signal));
 }
 
 void PlaylistPanel::UpdateButtons()
 {
     // Loading or deleting rows under a running playlist is not possible; adding and moving is.
     m_cmdLoad->setEnabled(!m_playing);
-    m_cmdListDel->setEnabled(m_rowOperations && !m_playing);
-    m_cmdListUp->setEnabled(m_rowOperations);
-    m_cmdListDown->setEnabled(m_rowOperations);
+    m_cmdListDel->setEnabled(IsListened(&PlaylistPanel::DeleteClicked) && !m_playing);
+    m_cmdListUp->setEnabled(IsListened(&PlaylistPanel::MoveUpClicked));
+    m_cmdListDown->setEnabled(IsListened(&PlaylistPanel::MoveDownClicked));
 }
 
 void PlaylistPanel::LoadClicked()

@@ -16,23 +16,23 @@ class PlaylistPanel : public QGroupBox
 public:
     explicit PlaylistPanel(PlaylistRunner &runner, QWidget *parent = nullptr);
 
-    QTreeView *ListView() const { return m_lvPlaylist; }
-
     // The runner's state: the play button's caption and icon, and the buttons that must not
     // change the list under a running playlist.
     void SetPlaying(bool playing);
-    // The up, down and delete buttons work once the row operations are connected to their
-    // signals; until then they stay disabled.
-    void EnableRowOperations(bool enabled);
 
 signals:
     // The settings button: the settings dialog opens beside the running show.
     void ConfigClicked();
+    // The up, down and delete buttons are enabled only while something listens to them.
     void MoveUpClicked();
     void MoveDownClicked();
     void DeleteClicked();
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+
 private:
+    bool IsListened(void (PlaylistPanel::*signal)()) const;
     void LoadClicked();
     void SaveClicked();
     void UpdateButtons();
@@ -51,5 +51,4 @@ private:
     QPushButton *m_chkRepeat;
     QPushButton *m_chkShuffle;
     bool m_playing = false;
-    bool m_rowOperations = false;
 };

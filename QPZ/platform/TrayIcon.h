@@ -25,8 +25,6 @@ public:
     // True between adding an icon that the desktop shows and removing it.
     bool IsShown() const;
 
-    QSystemTrayIcon *Icon() const { return m_icon; }
-
 private:
     void ShowWindow();
 

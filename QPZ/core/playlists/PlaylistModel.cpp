@@ -8,32 +8,9 @@ PlaylistModel::PlaylistModel(QObject *parent)
 
 void PlaylistModel::Append(const PlaylistEntry &entry)
 {
-    Insert(Count(), entry);
-}
-
-void PlaylistModel::Insert(int row, const PlaylistEntry &entry)
-{
-    row = std::clamp(row, 0, Count());
-    beginInsertRows({}, row, row);
-    m_entries.insert(m_entries.begin() + row, entry);
+    beginInsertRows({}, Count(), Count());
+    m_entries.push_back(entry);
     endInsertRows();
-}
-
-void PlaylistModel::Remove(int row)
-{
-    if (row < 0 || row >= Count())
-        return;
-    beginRemoveRows({}, row, row);
-    m_entries.erase(m_entries.begin() + row);
-    endRemoveRows();
-}
-
-void PlaylistModel::SetEntry(int row, const PlaylistEntry &entry)
-{
-    if (row < 0 || row >= Count())
-        return;
-    m_entries[size_t(row)] = entry;
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 void PlaylistModel::SetEntries(std::vector<PlaylistEntry> entries)

@@ -32,9 +32,6 @@ public:
     const PlaylistEntry &Entry(int row) const { return m_entries[size_t(row)]; }
 
     void Append(const PlaylistEntry &entry);
-    void Insert(int row, const PlaylistEntry &entry);
-    void Remove(int row);
-    void SetEntry(int row, const PlaylistEntry &entry);
     // Replaces every row at once (loading a file).
     void SetEntries(std::vector<PlaylistEntry> entries);
     void SetChecked(int row, bool checked);
